@@ -1,0 +1,7 @@
+#include "platform/fake/fake_platform.h"
+
+namespace platform::fake {
+
+FakePlatform::FakePlatform(const std::filesystem::path& hostRoot) : files_(hostRoot), profile_(files_) {}
+
+}  // namespace platform::fake

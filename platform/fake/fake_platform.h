@@ -1,0 +1,33 @@
+// The stand-in platform for tests on Linux: an in-memory registry, drives
+// mapped to folders below a host folder, profile strings over those files,
+// and a settable version record and virtual clock.
+#pragma once
+
+#include <filesystem>
+
+#include "platform/fake/fake_files.h"
+#include "platform/fake/fake_profile.h"
+#include "platform/fake/fake_registry.h"
+#include "platform/fake/fake_system.h"
+#include "platform/platform.h"
+
+namespace platform::fake {
+
+class FakePlatform : public Platform {
+public:
+    // hostRoot: an existing, empty host folder that the drives live in.
+    explicit FakePlatform(const std::filesystem::path& hostRoot);
+
+    FakeRegistry& registry() override { return registry_; }
+    FakeProfile& profile() override { return profile_; }
+    FakeFiles& files() override { return files_; }
+    FakeSystem& system() override { return system_; }
+
+private:
+    FakeRegistry registry_;
+    FakeFiles files_;
+    FakeProfile profile_;
+    FakeSystem system_;
+};
+
+}  // namespace platform::fake

@@ -1,0 +1,29 @@
+// The real platform: the ANSI functions of Windows 95/98/ME.
+#pragma once
+
+#include "platform/platform.h"
+#include "platform/win32/win32_files.h"
+#include "platform/win32/win32_profile.h"
+#include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_system.h"
+
+namespace platform::win32 {
+
+class Win32Platform : public Platform {
+public:
+    Win32Registry& registry() override { return registry_; }
+    Win32Profile& profile() override { return profile_; }
+    Win32Files& files() override { return files_; }
+    Win32System& system() override { return system_; }
+
+private:
+    Win32Registry registry_;
+    Win32Profile profile_;
+    Win32Files files_;
+    Win32System system_;
+};
+
+// The process's one real platform, installed as the current platform.
+Win32Platform& InstallWin32Platform();
+
+}  // namespace platform::win32

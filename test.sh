@@ -1,0 +1,170 @@
+#!/usr/bin/env bash
+# Sets the machine up, builds the three builds and runs every check:
+#   the native suite (Linux, fake platform), the win64 suite under Wine as
+#   Windows 98 (on Xvfb when there is no display), the fuzz run, and the
+#   Windows 95/98/ME import check of the win32 build.
+# Goes on after a failed part, prints a summary, and exits non-zero when any
+# part failed.
+#
+# Environment: QW_JOBS (parallel compile jobs, default 2), QW_FUZZ_SECONDS
+# (length of the fuzz run, default 60).
+set -uo pipefail
+
+cd "$(dirname "${BASH_SOURCE[0]}")"
+repo=$(pwd)
+# The third-party cache lives under $HOME (tools/setup.sh, cmake/ThirdParty.cmake).
+export HOME="${HOME:-$(getent passwd "$(id -u)" | cut -d: -f6)}"
+jobs=${QW_JOBS:-2}
+fuzz_seconds=${QW_FUZZ_SECONDS:-60}
+work=$(mktemp -d)
+
+names=()
+results=()
+failures=0
+
+banner() { printf '\n===== %s\n' "$*"; }
+
+# run_part NAME COMMAND...: runs one part and records how it ended.
+run_part() {
+  local name=$1 started status
+  shift
+  banner "$name"
+  started=$(date +%s)
+  "$@"
+  status=$?
+  if [ "$status" -eq 0 ]; then
+    results+=("passed ($(( $(date +%s) - started )) s)")
+  else
+    results+=("FAILED (exit $status, $(( $(date +%s) - started )) s)")
+    failures=$((failures + 1))
+  fi
+  names+=("$name")
+  return "$status"
+}
+
+skip_part() {
+  banner "$1"
+  echo "skipped: $2"
+  names+=("$1")
+  results+=("skipped: $2")
+}
+
+summary() {
+  banner "summary"
+  local i
+  for i in "${!names[@]}"; do
+    printf '  %-26s %s\n' "${names[$i]}" "${results[$i]}"
+  done
+  if [ "$failures" -eq 0 ]; then
+    echo "test.sh: all parts passed"
+  else
+    echo "test.sh: $failures part(s) FAILED"
+  fi
+}
+
+# --- a display for Wine ------------------------------------------------------
+xvfb_pid=
+wine_used=0
+cleanup() {
+  if [ "$wine_used" -eq 1 ]; then
+    # Let the Wine session of the suite end before its display goes.
+    WINEPREFIX="${QW_WINEPREFIX:-$repo/build/wineprefix}" timeout 30 /usr/lib/wine/wineserver64 -w 2>/dev/null || true
+  fi
+  if [ -n "$xvfb_pid" ]; then
+    kill "$xvfb_pid" 2>/dev/null || true
+    wait "$xvfb_pid" 2>/dev/null || true
+  fi
+  rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+ensure_display() {
+  if [ -n "${DISPLAY:-}" ]; then
+    echo "display: using DISPLAY=$DISPLAY"
+    return 0
+  fi
+  # Xvfb picks a free display number itself and writes it to fd 3.
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+  xvfb_pid=$!
+  local i
+  for i in $(seq 1 100); do
+    if [ -s "$work/display" ]; then
+      export DISPLAY=":$(tr -dc '0-9' <"$work/display")"
+      echo "display: started Xvfb on $DISPLAY"
+      return 0
+    fi
+    kill -0 "$xvfb_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  echo "display: Xvfb did not start:" >&2
+  cat "$work/xvfb.log" >&2
+  return 1
+}
+
+# --- the parts ---------------------------------------------------------------
+build_preset() {
+  cmake --preset "$1" && cmake --build --preset "$1" --parallel "$jobs"
+}
+
+native_tests() {
+  ctest --preset native --no-tests=error
+}
+
+wine_tests() {
+  ensure_display || return 1
+  # The suite changes the system files and registry of its machine, so it
+  # runs on a copy of the prefix and leaves the one of ./run.sh alone.
+  export QW_WINEPREFIX="$work/wineprefix"
+  cp -a "$repo/build/wineprefix" "$QW_WINEPREFIX" || return 1
+  wine_used=1
+  ctest --preset win64 --no-tests=error
+}
+
+import_check() {
+  python3 tools/check_win9x_imports_test.py || return 1
+  local binaries
+  binaries=$(find build/win32 -path '*/CMakeFiles' -prune -o -type f \
+    \( -iname '*.exe' -o -iname '*.dll' -o -iname '*.ocx' -o -iname '*.cpl' \) -print 2>/dev/null | wc -l)
+  if [ "$binaries" -eq 0 ]; then
+    echo "import check: no .exe or .dll in build/win32 yet; nothing to judge"
+    return 0
+  fi
+  python3 tools/check_win9x_imports.py build/win32
+}
+
+# --- run -----------------------------------------------------------------------
+if ! run_part "set-up" bash tools/setup.sh; then
+  summary
+  exit 1
+fi
+
+if run_part "native build" build_preset native; then
+  run_part "native tests" native_tests
+else
+  skip_part "native tests" "the native build failed"
+fi
+
+if run_part "win64 build" build_preset win64; then
+  run_part "win64 tests under Wine" wine_tests
+else
+  skip_part "win64 tests under Wine" "the win64 build failed"
+fi
+
+win32_built=0
+run_part "win32 build" build_preset win32 && win32_built=1
+
+if [ -f fuzz/run.sh ]; then
+  run_part "fuzz run (${fuzz_seconds} s)" bash fuzz/run.sh "$fuzz_seconds"
+else
+  skip_part "fuzz run" "fuzz/run.sh does not exist yet"
+fi
+
+if [ "$win32_built" -eq 1 ]; then
+  run_part "win9x import check" import_check
+else
+  skip_part "win9x import check" "the win32 build failed"
+fi
+
+summary
+[ "$failures" -eq 0 ]

@@ -1,0 +1,90 @@
+#include "tests/support/sample_machine.h"
+
+#include <cstdio>
+
+#include "platform/regedit.h"
+
+namespace testing_support {
+
+using platform::RootKey;
+
+std::string SourceFile(const std::string& relative) {
+#ifdef _WIN32
+    // Wine shows the host's root as drive Z:.
+    std::string path = "Z:" + std::string(QW_SOURCE_DIR) + "/" + relative;
+    for (char& c : path) {
+        if (c == '/') c = '\\';
+    }
+#else
+    const std::string path = std::string(QW_SOURCE_DIR) + "/" + relative;
+#endif
+    std::string bytes;
+    if (FILE* f = std::fopen(path.c_str(), "rb")) {
+        char buffer[16384];
+        size_t n;
+        while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes.append(buffer, n);
+        std::fclose(f);
+    } else {
+        ADD_FAILURE() << "cannot read " << path;
+    }
+    return bytes;
+}
+
+std::string SystemFile(const std::string& name) {
+    platform::FileSystem& files = platform::Get().files();
+    if (name == "msdos.sys" || name == "logo.sys") return "C:\\" + name;
+    return files.WindowsDirectory() + "\\" + name;
+}
+
+void InstallSample98(const TestMachine& machine) {
+    platform::FileSystem& files = machine.P().files();
+    for (const char* name : {"msdos.sys", "logo.sys", "logos.sys", "logow.sys", "win.ini", "system.ini"}) {
+        const std::string target = SystemFile(name);
+        files.SetAttributes(target, platform::attr::Normal);
+        machine.Put(target, SourceFile(std::string("res/sample98/") + name));
+    }
+    files.SetAttributes(SystemFile("msdos.sys"),
+                        platform::attr::Hidden | platform::attr::System | platform::attr::ReadOnly);
+    ASSERT_TRUE(platform::ImportRegedit(machine.P().registry(), SourceFile("res/sample98/registry.reg")));
+    // Values that earlier tests may have left behind.
+    for (const auto& [root, key, name] : std::vector<std::tuple<RootKey, std::string, std::string>>{
+             {RootKey::ClassesRoot, "Paint.Picture\\DefaultIcon", "oldicon"},
+             {RootKey::CurrentUser, "Software\\Halvorn\\Quellwerk\\Options", "Exit"},
+             {RootKey::CurrentUser, "Software\\Halvorn\\Quellwerk\\General", "ExitMode"}}) {
+        RegDelete(root, key, name);
+    }
+}
+
+uint32_t RhsAttributes(const std::string& path) { return platform::Get().files().GetAttributes(path) & kRhs; }
+
+std::optional<platform::RegValue> RegGet(RootKey root, const std::string& key, const std::string& name) {
+    auto k = platform::Get().registry().OpenKey(root, key, false);
+    return k ? k->QueryValue(name) : std::nullopt;
+}
+
+void RegSet(RootKey root, const std::string& key, const std::string& name, platform::ValueType type,
+            const std::string& data) {
+    auto k = platform::Get().registry().OpenKey(root, key, true);
+    ASSERT_TRUE(k) << key;
+    ASSERT_TRUE(k->SetValue(name, type, data)) << key << "\\" << name;
+}
+
+void RegDelete(RootKey root, const std::string& key, const std::string& name) {
+    if (auto k = platform::Get().registry().OpenKey(root, key, false)) k->DeleteValue(name);
+}
+
+std::vector<std::string> NonBlankLines(const std::string& text) {
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (start <= text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        std::string line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!line.empty()) lines.push_back(line);
+        start = end + 1;
+    }
+    return lines;
+}
+
+}  // namespace testing_support

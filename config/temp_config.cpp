@@ -1,0 +1,147 @@
+#include "config/temp_config.h"
+
+#include <functional>
+#include <optional>
+
+#include "config/attribute_guard.h"
+#include "config/errors.h"
+#include "config/ini_file.h"
+#include "config/registry.h"
+#include "config/text.h"
+#include "platform/helpers.h"
+#include "platform/platform.h"
+
+namespace config {
+
+using platform::RootKey;
+
+namespace {
+
+// Reads one setting from its source. A source that cannot be read gives
+// nothing, so that its key is left out and the next setting still comes.
+template <typename T>
+std::optional<T> ReadSource(const std::function<T()>& read) {
+    try {
+        return read();
+    } catch (const ERegistryException&) {
+        return std::nullopt;
+    }
+}
+
+// A registry key opened for one step and closed at its end.
+struct StepKey {
+    TRegistry reg;
+    StepKey(RootKey root, const std::string& path, bool canCreate) {
+        reg.SetRootKey(root);
+        reg.OpenKey(path, canCreate);
+    }
+};
+
+// Copies a system picture into the program folder. When the system file is
+// gone, a copy left by an earlier run goes too: otherwise the boot page and
+// applying would take an old picture that the system no longer has.
+void CopyPicture(const std::string& source, const std::string& copy) {
+    platform::FileSystem& files = platform::Get().files();
+    if (!source.empty() && files.Exists(source)) {
+        files.CopyFile(source, copy, false);
+    } else {
+        files.DeleteFile(copy);
+    }
+}
+
+void WriteFlag(const TIniFile& ini, const char* section, const char* key, const std::optional<bool>& value) {
+    if (value) ini.WriteBool(section, key, *value);
+}
+
+}  // namespace
+
+std::string BitmapFileType() {
+    TRegistry reg;
+    reg.SetRootKey(RootKey::ClassesRoot);
+    reg.OpenKey(".bmp", true);
+    return reg.ReadString("");
+}
+
+void CreateTempConfig(const std::string& folder) {
+    platform::FileSystem& files = platform::Get().files();
+    const std::string windows = files.WindowsDirectory() + "\\";
+
+    CopyPicture(platform::FindOnFixedDrives("logo.sys"), folder + kStartLogoCopy);
+    CopyPicture(windows + "logos.sys", folder + kShutdownCopy);
+    CopyPicture(windows + "logow.sys", folder + kWaitCopy);
+
+    // A copy left by an earlier run that did not end in order must not be
+    // taken for this run's MSDOS.SYS, so it goes before the copy is made.
+    const std::string msdosCopy = folder + kMsdosCopy;
+    if (files.Exists(msdosCopy)) {
+        files.SetAttributes(msdosCopy, platform::attr::Normal);
+        files.DeleteFile(msdosCopy);
+    }
+    const std::string msdos = platform::FindOnFixedDrives("msdos.sys");
+    if (!msdos.empty() && files.CopyFile(msdos, msdosCopy, false)) {
+        files.SetAttributes(msdosCopy, ClearedAttributes(files.GetAttributes(msdosCopy)));
+    }
+
+    const TIniFile ini(folder + kSettingsFile);
+    const TIniFile winIni("win.ini");
+    const TIniFile systemIni("system.ini");
+
+    ini.WriteInteger(kSecWinIniOptions, "NoDownMessage", winIni.ReadInteger("Options", "NoDownMessage", 0));
+    ini.WriteInteger(kSecWinIniOptions, "NoEndLogo", winIni.ReadInteger("Options", "NoEndLogo", 0));
+    ini.WriteString(kSecSysIni386Enh, "FileSysChange", systemIni.ReadString("386Enh", "FileSysChange", "on"));
+
+    WriteFlag(ini, kSecSysSets, "BeepOnError", ReadSource<bool>([] {
+        StepKey key(RootKey::CurrentUser, kKeySound, true);
+        return !key.reg.ValueExists("Beep") || SameText(key.reg.ReadString("Beep"), "Yes");
+    }));
+    WriteFlag(ini, kSecSysSets, "NameNumericTail", ReadSource<bool>([] {
+        StepKey key(RootKey::LocalMachine, kKeyFileSystem, false);
+        unsigned char bytes[2] = {0, 0};
+        const uint32_t count = key.reg.ReadBinaryData("NameNumericTail", bytes, sizeof bytes);
+        return count >= 1 && bytes[0] == 1 && (count == 1 || bytes[1] == 0);
+    }));
+    ini.WriteBool(kSecSysSets, "DisablePositionSave", systemIni.ReadBool("NonWindowsApp", "DisablePositionSave", false));
+    ini.WriteBool(kSecSysSets, "MouseOnDefault", [] {
+        StepKey key(RootKey::CurrentUser, kKeyMouse, false);
+        return ReadSource<int32_t>([&] { return key.reg.ReadInteger("SnapToDefaultButton"); }).value_or(0) == 1;
+    }());
+
+    WriteFlag(ini, kSecWinSets, "BMPIco", ReadSource<bool>([] {
+        const std::string type = BitmapFileType();
+        // Without a file type there is no icon key to look at, and none is
+        // made at the top of the classes.
+        if (type.empty()) return false;
+        StepKey key(RootKey::ClassesRoot, type + "\\DefaultIcon", true);
+        return key.reg.ReadString("") == "%1";
+    }));
+    WriteFlag(ini, kSecWinSets, "SmoothScroll", ReadSource<bool>([] {
+        return StepKey(RootKey::CurrentUser, kKeyDesktop, true).reg.ReadInteger("SmoothScroll") != 0;
+    }));
+    WriteFlag(ini, kSecWinSets, "FontAntiAlising", ReadSource<bool>([] {
+        return StepKey(RootKey::CurrentUser, kKeyDesktop, true).reg.ReadString("FontSmoothing") == "1";
+    }));
+    const auto dragFull = platform::Get().system().GetSystemParameterFlag(platform::kSpiGetDragFullWindows);
+    WriteFlag(ini, kSecWinSets, "DragFull", dragFull);
+    WriteFlag(ini, kSecWinSets, "MinAnim", ReadSource<bool>([] {
+        StepKey key(RootKey::CurrentUser, kKeyExplorerAdvanced, false);
+        return SameText(key.reg.ReadString("StartMenuScrollPrograms"), "Yes");
+    }));
+    for (const auto& [key, value] : {std::pair{"Owner", "RegisteredOwner"}, std::pair{"Organ", "RegisteredOrganization"}}) {
+        const auto text = ReadSource<std::string>([name = value] {
+            return StepKey(RootKey::LocalMachine, kKeyCurrentVersion, true).reg.ReadString(name);
+        });
+        if (text) ini.WriteString(kSecWinSets, key, *text);
+    }
+
+    WriteFlag(ini, kSecNetSets, "NoCancel", ReadSource<bool>([] {
+        return StepKey(RootKey::LocalMachine, kKeyLogon, true).reg.ReadInteger("MustBeValidated") == 1;
+    }));
+    WriteFlag(ini, kSecNetSets, "FullScreen", ReadSource<bool>([] {
+        return SameText(StepKey(RootKey::CurrentUser, kKeyInternetExplorerMain, true).reg.ReadString("FullScreen"), "YES");
+    }));
+    WriteFlag(ini, kSecNetSets, "NoNetcrawl", ReadSource<bool>([] {
+        return StepKey(RootKey::CurrentUser, kKeyExplorerAdvanced, true).reg.ReadInteger("NoNetcrawling") == 1;
+    }));
+}
+
+}  // namespace config

@@ -1,0 +1,43 @@
+// The temp config: every operating-system setting the program manages,
+// copied at start into files in the program folder. The settings pages edit
+// only these files; closing with the user's consent writes them back.
+#pragma once
+
+#include <string>
+
+namespace config {
+
+// File names in the program folder.
+inline constexpr const char* kMsdosCopy = "tmpcfg.twc";     // byte copy of MSDOS.SYS
+inline constexpr const char* kSettingsFile = "tmpcfg32.twc";  // all other settings
+inline constexpr const char* kStartLogoCopy = "Logo.bmp";
+inline constexpr const char* kShutdownCopy = "logos.bmp";
+inline constexpr const char* kWaitCopy = "logow.bmp";
+
+// Sections of "tmpcfg32.twc".
+inline constexpr const char* kSecWinIniOptions = "winini_Options";
+inline constexpr const char* kSecSysIni386Enh = "sysini_386Enh";
+inline constexpr const char* kSecSysSets = "SysSets";
+inline constexpr const char* kSecWinSets = "WinSets";
+inline constexpr const char* kSecNetSets = "NetSets";
+
+// Registry keys of the managed settings.
+inline constexpr const char* kKeySound = "Control Panel\\Sound";
+inline constexpr const char* kKeyFileSystem = "System\\CurrentControlSet\\Control\\FileSystem";
+inline constexpr const char* kKeyMouse = "Control Panel\\Mouse";
+inline constexpr const char* kKeyDesktop = "Control Panel\\desktop";
+inline constexpr const char* kKeyExplorerAdvanced = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced";
+inline constexpr const char* kKeyCurrentVersion = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
+inline constexpr const char* kKeyLogon = "Network\\Logon";
+inline constexpr const char* kKeyInternetExplorerMain = "Software\\Microsoft\\Internet Explorer\\Main";
+
+// Copies every managed setting into the temp config in the program folder
+// (a path with a trailing backslash). Each setting is read on its own: one
+// that cannot be read is left out and the others still come. A failed write
+// to "tmpcfg32.twc" ends the snapshot with EIniFileException.
+void CreateTempConfig(const std::string& programFolder);
+
+// The name of the file type of ".bmp" files, or empty when there is none.
+std::string BitmapFileType();
+
+}  // namespace config

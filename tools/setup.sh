@@ -59,6 +59,8 @@ packages=(
   cmake ninja-build
   clang libclang-rt-14-dev    # libFuzzer, ASan and LSan runtimes
   python3                     # tools/check_win9x_imports.py
+  python3-pil                 # tools/make_pictures.py (for /usr/bin/python3)
+  fonts-dejavu-core           # tools/make_pictures.py: the wordmarks
 )
 
 apt_updated=0

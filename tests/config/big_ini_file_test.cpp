@@ -68,6 +68,8 @@ struct NumberCase {
     int32_t expected;
 };
 
+void PrintTo(const NumberCase& c, std::ostream* os) { *os << '"' << c.text << "\" -> " << c.expected; }
+
 class BigIniNumberTest : public BigIniFileTest, public ::testing::WithParamInterface<NumberCase> {};
 
 TEST_P(BigIniNumberTest, ReadsNumbersAsDecimalOrHexText) {

@@ -1,0 +1,26 @@
+// The peer of a drop-down list: a COMBOBOX window of the fixed-list style
+// (or the editable one); a pick in the list goes to the component's
+// ItemIndex, which fires OnChange.
+#pragma once
+
+#include "widgets/win32/window_peer.h"
+
+namespace widgets::win32 {
+
+class ComboPeer : public WindowPeer {
+public:
+    ComboPeer(TControl& control, FontCache& fonts);
+
+    void SetBounds(const TRect& bounds) override;
+    void Changed(PeerProperty property) override;
+    void OnCommand(WORD code) override;
+
+protected:
+    TRect WindowBounds(const TRect& bounds) const override;
+
+private:
+    void FillItems();
+    void ShowSelection();
+};
+
+}  // namespace widgets::win32

@@ -1,0 +1,188 @@
+#include "widgets/win32/container_peer.h"
+
+#include <algorithm>
+
+#include "widgets/group_box.h"
+#include "widgets/panel.h"
+#include "widgets/win32/graphic_painter.h"
+#include "widgets/win_control.h"
+
+namespace widgets::win32 {
+
+namespace {
+
+constexpr UINT_PTR kHoverTimer = 0x5157;
+constexpr UINT kHoverPoll = 100;
+
+const TWinControl* AsWindow(const TControl& control) { return dynamic_cast<const TWinControl*>(&control); }
+
+}  // namespace
+
+ContainerPeer::ContainerPeer(TControl& control, FontCache& fonts) : WindowPeer(control, fonts) {
+    Create(kClassName, WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT, ParentHandle(control),
+           control.BoundsRect());
+}
+
+bool ContainerPeer::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    const int x = static_cast<short>(LOWORD(lParam)), y = static_cast<short>(HIWORD(lParam));
+    switch (message) {
+        case WM_ERASEBKGND:
+            result = 1;  // WM_PAINT paints everything, without flicker
+            return true;
+        case WM_PAINT:
+            Paint();
+            result = 0;
+            return true;
+        case WM_MOUSEMOVE: {
+            TControl* target = TargetAt(x, y);
+            Hover(target);
+            target->MouseMove(x - (target == &control_ ? 0 : target->Left()),
+                              y - (target == &control_ ? 0 : target->Top()));
+            result = 0;
+            return true;
+        }
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONUP:
+        case WM_RBUTTONDOWN:
+        case WM_RBUTTONUP:
+            MouseButton(message == WM_LBUTTONDOWN || message == WM_LBUTTONUP ? mbLeft : mbRight,
+                        message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN, x, y);
+            result = 0;
+            return true;
+        case WM_CAPTURECHANGED:
+            pressed_ = nullptr;
+            return false;
+        case WM_CONTEXTMENU: {
+            POINT at = {x, y};
+            if (x == -1 && y == -1)
+                at = POINT{control_.Width() / 2, control_.Height() / 2};
+            else
+                ScreenToClient(window_, &at);
+            TControl* target = TargetAt(at.x, at.y);
+            if (target == &control_)
+                target->ContextPopup(at.x, at.y);
+            else
+                target->ContextPopup(at.x - target->Left(), at.y - target->Top());
+            result = 0;
+            return true;
+        }
+        case WM_TIMER:
+            if (wParam != kHoverTimer) return false;
+            {
+                POINT cursor = {};
+                GetCursorPos(&cursor);
+                if (WindowFromPoint(cursor) != window_) Hover(nullptr);
+            }
+            result = 0;
+            return true;
+        default:
+            return WindowPeer::OnMessage(message, wParam, lParam, result);
+    }
+}
+
+TControl* ContainerPeer::TargetAt(int x, int y) const {
+    if (const TWinControl* window = AsWindow(control_)) {
+        const auto& children = window->Children();
+        for (auto it = children.rbegin(); it != children.rend(); ++it) {
+            TControl* child = *it;
+            if (!child->Visible() || child->Peer()) continue;
+            if (child->BoundsRect().Contains(x, y)) return child;
+        }
+    }
+    return &control_;
+}
+
+bool ContainerPeer::StillThere(const TControl* control) const {
+    if (!control) return false;
+    if (control == &control_) return true;
+    const TWinControl* window = AsWindow(control_);
+    if (!window) return false;
+    const auto& children = window->Children();
+    return std::find(children.begin(), children.end(), control) != children.end();
+}
+
+void ContainerPeer::Hover(TControl* target) {
+    if (!StillThere(hovered_)) hovered_ = nullptr;
+    if (target != hovered_) {
+        TControl* old = hovered_;
+        hovered_ = target;
+        if (old) old->MouseLeave();
+        if (target) target->MouseEnter();
+    }
+    // Windows 95 has no leave message: the cursor is looked for while it
+    // is over the window.
+    if (hovered_ && !polling_) polling_ = SetTimer(window_, kHoverTimer, kHoverPoll, nullptr) != 0;
+    if (!hovered_ && polling_) {
+        KillTimer(window_, kHoverTimer);
+        polling_ = false;
+    }
+}
+
+void ContainerPeer::MouseButton(TMouseButton button, bool down, int x, int y) {
+    if (down) {
+        TControl* target = TargetAt(x, y);
+        if (button == mbLeft) {
+            SetCapture(window_);
+            pressed_ = target;
+        }
+        target->MouseDown(button, x - (target == &control_ ? 0 : target->Left()),
+                          y - (target == &control_ ? 0 : target->Top()));
+        return;
+    }
+    TControl* target = button == mbLeft ? pressed_ : TargetAt(x, y);
+    if (button == mbLeft) {
+        pressed_ = nullptr;
+        if (GetCapture() == window_) ReleaseCapture();
+    }
+    if (!StillThere(target)) return;
+    target->MouseUp(button, x - (target == &control_ ? 0 : target->Left()),
+                    y - (target == &control_ ? 0 : target->Top()));
+}
+
+void ContainerPeer::PaintDecoration(HDC dc) {
+    RECT r = {0, 0, control_.Width(), control_.Height()};
+    if (const TPanel* panel = dynamic_cast<const TPanel*>(&control_)) {
+        if (panel->BorderStyle() == bsSingle) FrameRect(dc, &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        if (panel->BevelOuter() != bvNone)
+            DrawEdge(dc, &r, panel->BevelOuter() == bvLowered ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT);
+        if (!panel->Caption().empty()) {
+            Selection select(dc, fonts_.Get(panel->Font()));
+            SetBkMode(dc, TRANSPARENT);
+            SetTextColor(dc, ToColorRef(panel->Font().Color()));
+            DrawTextA(dc, panel->Caption().c_str(), static_cast<int>(panel->Caption().size()), &r,
+                      DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        }
+    } else if (const TGroupBox* box = dynamic_cast<const TGroupBox*>(&control_)) {
+        Selection select(dc, fonts_.Get(box->Font()));
+        TEXTMETRICA metrics = {};
+        GetTextMetricsA(dc, &metrics);
+        RECT frame = {0, metrics.tmHeight / 2, r.right, r.bottom};
+        DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
+        if (!box->Caption().empty()) {
+            SetBkMode(dc, OPAQUE);
+            SetBkColor(dc, ToColorRef(box->Color()));
+            SetTextColor(dc, ToColorRef(box->Font().Color()));
+            const std::string caption = " " + box->Caption() + " ";
+            TextOutA(dc, 6, 0, caption.c_str(), static_cast<int>(caption.size()));
+        }
+    }
+}
+
+void ContainerPeer::Paint() {
+    PAINTSTRUCT paint = {};
+    HDC screen = BeginPaint(window_, &paint);
+    RECT client = {};
+    GetClientRect(window_, &client);
+    DibCanvas canvas(client.right, client.bottom);
+    if (canvas.Valid()) {
+        FillRect(canvas.Dc(), &client, fonts_.Brush(control_.Color()));
+        PaintDecoration(canvas.Dc());
+        if (const TWinControl* window = AsWindow(control_))
+            for (TControl* child : window->Children())
+                if (child->Visible() && !child->Peer()) PaintGraphicControl(canvas, *child, fonts_);
+        BitBlt(screen, 0, 0, client.right, client.bottom, canvas.Dc(), 0, 0, SRCCOPY);
+    }
+    EndPaint(window_, &paint);
+}
+
+}  // namespace widgets::win32

@@ -1,0 +1,235 @@
+#include "widgets/win32/window_peer.h"
+
+#include <cstring>
+#include <exception>
+#include <vector>
+
+#include "widgets/application.h"
+#include "widgets/errors.h"
+#include "widgets/form.h"
+
+namespace widgets::win32 {
+
+const char* const WindowPeer::kClassName = "QuellwerkWindow";
+
+void WindowPeer::RegisterClasses(HINSTANCE instance) {
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = Procedure;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = kClassName;
+    windowClass.hIcon = LoadIcon(instance, MAKEINTRESOURCE(1));
+    RegisterClassA(&windowClass);
+}
+
+WindowPeer::WindowPeer(TControl& control, FontCache& fonts) : control_(control), fonts_(fonts) {}
+
+WindowPeer::~WindowPeer() {
+    if (!window_) return;
+    HWND window = window_;
+    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+    if (previous_) SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
+    window_ = nullptr;
+    DestroyWindow(window);
+}
+
+WindowPeer* WindowPeer::FromHandle(HWND window) {
+    if (!window || reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC)) != Procedure) return nullptr;
+    return reinterpret_cast<WindowPeer*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+}
+
+HWND WindowPeer::ParentHandle(const TControl& control) {
+    for (const TControl* p = control.Parent(); p; p = p->Parent())
+        if (const WindowPeer* peer = dynamic_cast<const WindowPeer*>(p->Peer())) return peer->Handle();
+    return nullptr;
+}
+
+void WindowPeer::Create(const char* className, DWORD style, DWORD exStyle, HWND parent, const TRect& bounds,
+                        bool showNow) {
+    const bool own = std::strcmp(className, kClassName) == 0;
+    if (showNow && control_.Visible()) style |= WS_VISIBLE;
+    if (!control_.Enabled()) style |= WS_DISABLED;
+    const TRect r = WindowBounds(bounds);
+    HWND window = CreateWindowExA(exStyle, className, control_.Text().c_str(), style, r.left, r.top, r.Width(),
+                                  r.Height(), parent, nullptr, GetModuleHandleA(nullptr), own ? this : nullptr);
+    if (!window) throw EOutOfResources("Fehler beim Erzeugen des Fensters");
+    window_ = window;
+    if (!own) {
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        previous_ =
+            reinterpret_cast<WNDPROC>(SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Procedure)));
+    }
+    SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.Get(control_.Font())), FALSE);
+}
+
+LRESULT CALLBACK WindowPeer::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+        if (create->lpCreateParams) {
+            auto* peer = static_cast<WindowPeer*>(create->lpCreateParams);
+            peer->window_ = window;
+            SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(peer));
+        }
+    }
+    WindowPeer* peer = FromHandle(window);
+    if (!peer) return DefWindowProcA(window, message, wParam, lParam);
+    try {
+        LRESULT result = 0;
+        if (peer->OnMessage(message, wParam, lParam, result)) return result;
+    } catch (...) {
+        // Windows cannot carry the error; the pump raises it again.
+        Application().DeferError(std::current_exception());
+    }
+    // The handlers may have freed the control and its window.
+    peer = FromHandle(window);
+    if (!peer) return DefWindowProcA(window, message, wParam, lParam);
+    return peer->CallDefault(message, wParam, lParam);
+}
+
+LRESULT WindowPeer::CallDefault(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (previous_) return CallWindowProcA(previous_, window_, message, wParam, lParam);
+    return DefWindowProcA(window_, message, wParam, lParam);
+}
+
+bool WindowPeer::Filtered(InputEvent::Kind kind, TMouseButton button, int x, int y, uint16_t key) {
+    InputEvent event;
+    event.kind = kind;
+    event.button = button;
+    event.x = x;
+    event.y = y;
+    event.key = key;
+    return control_.OfferToFilters(event);
+}
+
+bool WindowPeer::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    switch (message) {
+        case WM_KEYDOWN:
+            if (control_.KeyDown(static_cast<uint16_t>(wParam)) == 0) {
+                result = 0;
+                return true;
+            }
+            return false;
+        case WM_CHAR: {
+            const char typed = static_cast<char>(wParam);
+            const char key = control_.KeyPress(typed);
+            if (key == '\0') {
+                result = 0;
+                return true;
+            }
+            if (key != typed) {
+                result = CallDefault(message, static_cast<unsigned char>(key), lParam);
+                return true;
+            }
+            return false;
+        }
+        case WM_SETFOCUS:
+            // The user moved the focus here: the forms learn it.
+            if (!control_.IsDestroying() && !dynamic_cast<TForm*>(&control_) && !control_.Focused() &&
+                control_.CanFocus())
+                control_.SetFocus();
+            return false;
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+            // What's-this mode takes the click before the window acts.
+            if (Filtered(InputEvent::MouseDown, message == WM_LBUTTONDOWN ? mbLeft : mbRight,
+                         static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)))) {
+                result = 0;
+                return true;
+            }
+            return false;
+        case WM_CONTEXTMENU: {
+            POINT at = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+            if (at.x == -1 && at.y == -1) {
+                at.x = control_.Width() / 2;
+                at.y = control_.Height() / 2;
+            } else {
+                ScreenToClient(window_, &at);
+            }
+            control_.ContextPopup(at.x, at.y);
+            result = 0;
+            return true;
+        }
+        case WM_HELP:
+            result = TRUE;  // F1 reaches the what's-this help as a key
+            return true;
+        case WM_COMMAND:
+            if (lParam) {
+                if (WindowPeer* child = FromHandle(reinterpret_cast<HWND>(lParam))) child->OnCommand(HIWORD(wParam));
+                result = 0;
+                return true;
+            }
+            return false;
+        case WM_HSCROLL:
+        case WM_VSCROLL:
+            if (lParam) {
+                if (WindowPeer* child = FromHandle(reinterpret_cast<HWND>(lParam))) child->OnScroll(LOWORD(wParam));
+                result = 0;
+                return true;
+            }
+            return false;
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+            if (WindowPeer* child = FromHandle(reinterpret_cast<HWND>(lParam))) {
+                result = reinterpret_cast<LRESULT>(child->ColorBrush(reinterpret_cast<HDC>(wParam)));
+                return true;
+            }
+            return false;
+        default:
+            return false;
+    }
+}
+
+HBRUSH WindowPeer::ColorBrush(HDC dc) {
+    SetBkColor(dc, ToColorRef(control_.Color()));
+    SetTextColor(dc, ToColorRef(control_.Enabled() ? control_.Font().Color() : clGrayText));
+    return fonts_.Brush(control_.Color());
+}
+
+void WindowPeer::SetBounds(const TRect& bounds) {
+    const TRect r = WindowBounds(bounds);
+    RECT now = {};
+    GetWindowRect(window_, &now);
+    if (HWND parent = GetParent(window_); parent && (GetWindowLongA(window_, GWL_STYLE) & WS_CHILD))
+        MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&now), 2);
+    if (now.left == r.left && now.top == r.top && now.right == r.right && now.bottom == r.bottom) return;
+    MoveWindow(window_, r.left, r.top, r.Width(), r.Height(), TRUE);
+}
+
+void WindowPeer::SetText(const std::string& text) {
+    const int length = GetWindowTextLengthA(window_);
+    std::vector<char> current(static_cast<size_t>(length) + 1, '\0');
+    GetWindowTextA(window_, current.data(), length + 1);
+    if (text == current.data()) return;
+    settingText_ = true;
+    SetWindowTextA(window_, text.c_str());
+    settingText_ = false;
+}
+
+void WindowPeer::SetVisible(bool visible) { ShowWindow(window_, visible ? SW_SHOWNA : SW_HIDE); }
+
+void WindowPeer::SetEnabled(bool enabled) { EnableWindow(window_, enabled ? TRUE : FALSE); }
+
+void WindowPeer::Changed(PeerProperty property) {
+    switch (property) {
+        case PeerProperty::Font:
+            SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.Get(control_.Font())), TRUE);
+            break;
+        default:
+            Invalidate();
+            break;
+    }
+}
+
+void WindowPeer::Invalidate() { InvalidateRect(window_, nullptr, TRUE); }
+
+void WindowPeer::Update() { UpdateWindow(window_); }
+
+void WindowPeer::SetFocus() {
+    if (GetFocus() != window_) ::SetFocus(window_);
+}
+
+void WindowPeer::BringToFront() {
+    SetWindowPos(window_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+}  // namespace widgets::win32

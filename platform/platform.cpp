@@ -15,6 +15,15 @@ Platform& Get() {
 
 void Install(Platform* p) { g_current = p; }
 
+std::string ResourceName(const std::string& fileName) {
+    std::string name = fileName;
+    for (char& c : name) {
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+        if (c == '.') c = '_';
+    }
+    return name;
+}
+
 std::string SzData(const std::string& text) { return text + '\0'; }
 
 std::string DwordData(uint32_t value) {

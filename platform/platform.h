@@ -197,7 +197,16 @@ public:
     // SystemParametersInfoA for an action that takes its value in uiParam.
     virtual bool SetSystemParameter(uint32_t action, uint32_t param, uint32_t winIniFlags) = 0;
     virtual bool ExitWindows(uint32_t flags) = 0;
+    // The bytes of one of the program's own resources (RCDATA), named by
+    // its file name in upper case with the dot as "_" ("MAIN_BACKGROUND_JPG").
+    virtual std::optional<std::string> Resource(const std::string& name) = 0;
+    // ShellExecuteA with the verb "open", shown normally: a document or a
+    // web address. False when the shell could not open it.
+    virtual bool ShellOpen(const std::string& target) = 0;
 };
+
+// The resource name of a file: "main_background.jpg" -> "MAIN_BACKGROUND_JPG".
+std::string ResourceName(const std::string& fileName);
 
 // ------------------------------------------------------------- the platform
 

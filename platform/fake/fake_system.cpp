@@ -1,5 +1,7 @@
 #include "platform/fake/fake_system.h"
 
+#include <cstdio>
+
 #include <algorithm>
 
 #include "platform/fake/fake_text.h"
@@ -49,6 +51,28 @@ bool FakeSystem::SetSystemParameter(uint32_t action, uint32_t param, uint32_t wi
 
 bool FakeSystem::ExitWindows(uint32_t flags) {
     exitCalls_.push_back(flags);
+    return true;
+}
+
+std::optional<std::string> FakeSystem::Resource(const std::string& name) {
+    std::error_code ec;
+    if (resourceFolder_.empty()) return std::nullopt;
+    for (const auto& entry : std::filesystem::directory_iterator(resourceFolder_, ec)) {
+        if (!entry.is_regular_file() || ResourceName(entry.path().filename().string()) != name) continue;
+        std::string bytes;
+        if (FILE* f = std::fopen(entry.path().string().c_str(), "rb")) {
+            char buffer[16384];
+            size_t n;
+            while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes.append(buffer, n);
+            std::fclose(f);
+            return bytes;
+        }
+    }
+    return std::nullopt;
+}
+
+bool FakeSystem::ShellOpen(const std::string& target) {
+    shellOpens_.push_back(target);
     return true;
 }
 

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <optional>
@@ -35,6 +36,9 @@ public:
     std::optional<bool> GetSystemParameterFlag(uint32_t action) override;
     bool SetSystemParameter(uint32_t action, uint32_t param, uint32_t winIniFlags) override;
     bool ExitWindows(uint32_t flags) override;
+    // Read from the resource folder: the file whose ResourceName matches.
+    std::optional<std::string> Resource(const std::string& name) override;
+    bool ShellOpen(const std::string& target) override;
 
     // ------------------------------------------------ settings for tests
 
@@ -45,6 +49,8 @@ public:
     void SetWaitQuantum(uint32_t milliseconds) { quantum_ = milliseconds; }
     void SetMessageHook(std::function<void()> hook) { hook_ = std::move(hook); }
     void SetDragFullWindows(bool on) { dragFullWindows_ = on; }
+    // The host folder that stands for the program's resources.
+    void SetResourceFolder(const std::filesystem::path& folder) { resourceFolder_ = folder; }
 
     struct ParameterCall {
         uint32_t action;
@@ -53,6 +59,7 @@ public:
     };
     const std::vector<ParameterCall>& ParameterCalls() const { return parameterCalls_; }
     const std::vector<uint32_t>& ExitCalls() const { return exitCalls_; }
+    const std::vector<std::string>& ShellOpens() const { return shellOpens_; }
     bool DragFullWindows() const { return dragFullWindows_; }
     int ProcessMessagesCount() const { return processCount_; }
 
@@ -65,6 +72,8 @@ private:
     bool dragFullWindows_ = false;
     std::vector<ParameterCall> parameterCalls_;
     std::vector<uint32_t> exitCalls_;
+    std::vector<std::string> shellOpens_;
+    std::filesystem::path resourceFolder_;
     int processCount_ = 0;
 };
 

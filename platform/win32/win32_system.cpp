@@ -2,6 +2,8 @@
 
 #include "platform/win32/win32_api.h"
 
+#include <shellapi.h>
+
 namespace platform::win32 {
 
 VersionRecord Win32System::GetVersion() {
@@ -64,5 +66,21 @@ bool Win32System::SetSystemParameter(uint32_t action, uint32_t param, uint32_t w
 }
 
 bool Win32System::ExitWindows(uint32_t flags) { return ExitWindowsEx(flags, 0) != FALSE; }
+
+std::optional<std::string> Win32System::Resource(const std::string& name) {
+    HRSRC info = FindResourceA(nullptr, name.c_str(), MAKEINTRESOURCEA(10) /* RT_RCDATA */);
+    if (!info) return std::nullopt;
+    HGLOBAL loaded = LoadResource(nullptr, info);
+    const DWORD size = SizeofResource(nullptr, info);
+    const void* bytes = loaded ? LockResource(loaded) : nullptr;
+    if (!bytes) return std::nullopt;
+    return std::string(static_cast<const char*>(bytes), size);
+}
+
+bool Win32System::ShellOpen(const std::string& target) {
+    // ShellExecuteA reports success with a value above 32.
+    const auto result = reinterpret_cast<INT_PTR>(ShellExecuteA(nullptr, "open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+    return result > 32;
+}
 
 }  // namespace platform::win32

@@ -121,6 +121,8 @@ public:
     std::optional<bool> GetSystemParameterFlag(uint32_t) override { return std::nullopt; }
     bool SetSystemParameter(uint32_t, uint32_t, uint32_t) override { return false; }
     bool ExitWindows(uint32_t) override { return false; }
+    std::optional<std::string> Resource(const std::string&) override { return std::nullopt; }
+    bool ShellOpen(const std::string&) override { return false; }
 
     uint32_t ticks = 0xFFFFF000u;
     std::function<void()> hook;

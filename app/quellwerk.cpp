@@ -1,0 +1,12 @@
+// The entry point of the program: the real platform and the Win32 peers,
+// then the start sequence and the message loop.
+#include "platform/win32/win32_api.h"
+#include "platform/win32/win32_platform.h"
+#include "app/startup.h"
+#include "widgets/win32/win32_widgets.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    platform::win32::InstallWin32Platform();
+    widgets::win32::Win32Widgets native;
+    return app::RunProgram();
+}

@@ -1,0 +1,73 @@
+// The application shell on the fake platform: the sample Windows 98 machine,
+// the program's pictures and tips, headless components, and the platform's
+// virtual clock driving the timers and the delays of the start.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "app/main.h"
+#include "app/start_hooks.h"
+#include "app/startup.h"
+#include "platform/fake/fake_platform.h"
+#include "platform/helpers.h"
+#include "tests/support/sample_machine.h"
+#include "widgets/application.h"
+#include "widgets/headless_dialogs.h"
+#include "widgets/headless_help.h"
+#include "widgets/peer_factory.h"
+#include "widgets/screen.h"
+#include "widgets/timer_scheduler.h"
+
+namespace app_test {
+
+class ShellTest : public testing_support::MachineTest {
+protected:
+    void SetUp() override {
+        // The start waits 4.5 seconds; only the fake's clock can skip that.
+        QW_FAKE_ONLY(machine);
+        ResetWorld();
+        auto& system = machine.Fake()->system();
+        system.SetResourceFolder(std::string(QW_SOURCE_DIR) + "/res/pictures");
+        system.SetMessageHook([this] {
+            widgets::Application().RunPendingWork();
+            if (OnPump) OnPump();
+        });
+        testing_support::InstallSample98(machine);
+        folder = platform::ProgramFolder();
+        machine.Put(folder + "qw32tt.tip", testing_support::SourceFile("res/qw32tt.tip"));
+    }
+
+    void TearDown() override {
+        if (!machine.IsFake()) return;
+        app::EndProgram();
+        machine.Fake()->system().SetMessageHook(nullptr);
+        ResetWorld();
+    }
+
+    static void ResetWorld() {
+        widgets::InstallPeerFactory(nullptr);
+        widgets::InstallDialogHost(nullptr);
+        widgets::InstallHelpSystem(nullptr);
+        widgets::Headless().Reset();
+        widgets::HeadlessHelpRecorder().Clear();
+        widgets::Application().Reset();
+        widgets::Screen().Reset();
+        widgets::TimerScheduler::Global().Clear();
+        app::StartHooks() = app::TStartHooks();
+    }
+
+    uint32_t Now() const { return machine.Fake()->system().TickCount(); }
+    // Handles what waits, as the message loop would between two messages.
+    void Pump() { widgets::Application().ProcessMessages(); }
+
+    app::THalvornQuellwerk* Start() {
+        app::THalvornQuellwerk* main = app::StartProgram();
+        Pump();
+        return main;
+    }
+
+    std::string folder;
+    std::function<void()> OnPump;
+};
+
+}  // namespace app_test

@@ -70,7 +70,8 @@ THalvornQuellwerk::THalvornQuellwerk(TComponent* owner) : TForm(owner) {
     A_FirstImage = MakeControl<TImage>(this, this, "A_FirstImage", 0, 0, 620, 440);
     A_FirstImage->SetPicture(LoadPicture("main_background.jpg"));
     CoolForm1 = MakeControl<TCoolForm>(this, this, "CoolForm1", 0, 0, 620, 440);
-    CoolForm1->SetRegionData(LoadResourceBytes("main_region.bin"));
+    const std::string outline = LoadResourceBytes("main_region.bin");
+    if (!outline.empty()) CoolForm1->SetRegionData(outline);
 
     RGBALabel1 = MakeControl<TRGBALabel>(this, this, "RGBALabel1", 8, 7, 200, 14);
     RGBALabel1->Font().SetName("Tahoma");

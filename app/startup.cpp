@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
+#include "app/app_exception.h"
 #include "app/buttontemplate.h"
 #include "app/main.h"
 #include "app/splash.h"
@@ -77,6 +78,10 @@ THalvornQuellwerk* StartProgram() {
 }
 
 void EndProgram() {
+    if (TFrmSplash* splash = FrmSplash()) {
+        SetFrmSplash(nullptr);
+        TComponent::Free(splash);
+    }
     if (THalvornQuellwerk* main = MainWindow()) {
         Application().SetMainForm(nullptr);
         TComponent::Free(main);
@@ -87,8 +92,37 @@ void EndProgram() {
     SetButtTemplate(nullptr);
 }
 
+namespace {
+
+// With QW_START_TRACE naming a file, the start notes there how long it took
+// up to the main window, for the start-time benchmark.
+void TraceStart(uint32_t startedAt) {
+    platform::Platform& p = platform::Get();
+    const auto path = p.files().GetEnvironment("QW_START_TRACE");
+    if (!path || path->empty()) return;
+    const uint32_t elapsed = p.system().TickCount() - startedAt;
+    const uint32_t fixedDelays = 1200 + 1300 + 1200 + 800;
+    const std::string line = "main window shown after " + std::to_string(elapsed) + " ms, " +
+                             std::to_string(elapsed > fixedDelays ? elapsed - fixedDelays : 0) +
+                             " ms without the fixed delays\r\n";
+    p.files().WriteFile(*path, p.files().ReadFile(*path).value_or(std::string()) + line);
+}
+
+}  // namespace
+
 int RunProgram() {
-    if (StartProgram()) Application().Run();
+    const uint32_t startedAt = platform::Get().system().TickCount();
+    try {
+        if (StartProgram()) {
+            TraceStart(startedAt);
+            Application().Run();
+        }
+    } catch (const std::exception& error) {
+        // An error of the start itself, before the message loop runs: shown
+        // like any other, and the program ends in order.
+        const ErrorMessage message = AppExceptionMessage(error, Application().Title);
+        ShowMessageBox(message.text, message.caption, mbOK, miError);
+    }
     EndProgram();
     return 0;
 }

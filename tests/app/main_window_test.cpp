@@ -113,6 +113,25 @@ TEST_F(MainWindowTest, SixthButtonKeepsTheTitleOfTheFifth) {
     EXPECT_STREQ(PageClass(), "TWndOrder");
 }
 
+TEST_F(MainWindowTest, WhatsThisShowsThePageButtonsTopics) {
+    const auto& help = widgets::HeadlessHelpRecorder().Calls();
+    widgets::Headless().AnswerPopup(0);
+    main->PageButtons[1]->PerformRightClick();
+    ASSERT_EQ(widgets::Headless().Popups().size(), 1u);
+    EXPECT_EQ(widgets::Headless().Popups()[0], std::vector<std::string>{"Was ist das?"});
+    ASSERT_EQ(help.size(), 1u);
+    EXPECT_EQ(help[0].data, 2035u);
+    EXPECT_EQ(help[0].file, folder + "quellwerk.hlp");
+
+    // In what's-this mode the next click shows the topic instead of acting.
+    main->BitmapButton30->PerformClick();
+    main->PageButtons[2]->PerformClick();
+    Pump();
+    ASSERT_EQ(help.size(), 2u);
+    EXPECT_EQ(help[1].data, 2036u);
+    EXPECT_STREQ(PageClass(), "TFrame_Welcome");
+}
+
 TEST_F(MainWindowTest, WebLinkOpensTheMakersSite) {
     main->Image2->PerformClick();
     EXPECT_EQ(machine.Fake()->system().ShellOpens(), std::vector<std::string>{"http://www.halvorn.de"});

@@ -116,6 +116,10 @@ THalvornQuellwerk::THalvornQuellwerk(TComponent* owner) : TForm(owner) {
     WhatsThis1->SetName("WhatsThis1");
     FormPlacement1 = CreateComponent<TFormPlacement>(this, *this);
     FormPlacement1->SetName("FormPlacement1");
+    FontHolder1 = CreateComponent<TFontHolder>(this);
+    FontHolder1->SetName("FontHolder1");
+    FontHolder1->SetFontFile("TAHOMA.TTF", LoadResourceBytes("tahoma.ttf"));
+    FontHolder1->SetFamilyName("Tahoma");
 
     OnCreate = [this](TComponent* s) { FormCreate(s); };
     OnShow = [this](TComponent* s) { FormShow(s); };
@@ -125,6 +129,8 @@ THalvornQuellwerk::THalvornQuellwerk(TComponent* owner) : TForm(owner) {
 }
 
 void THalvornQuellwerk::FormCreate(TComponent*) {
+    // Before any window of the main window asks for its font.
+    FontHolder1->Activate();
     Application().HelpFile = platform::ProgramFolder() + "quellwerk.hlp";
     platform::Delay(1200);
     Application().ProcessMessages();

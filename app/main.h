@@ -9,6 +9,7 @@
 #include "widgets/bitmap_button.h"
 #include "widgets/blend_transition.h"
 #include "widgets/cool_form.h"
+#include "widgets/font_holder.h"
 #include "widgets/form.h"
 #include "widgets/form_container.h"
 #include "widgets/image.h"
@@ -76,6 +77,7 @@ public:
     widgets::TImage* Image2 = nullptr;                 // the web link
     widgets::TWhatsThis* WhatsThis1 = nullptr;
     TFormPlacement* FormPlacement1 = nullptr;
+    widgets::TFontHolder* FontHolder1 = nullptr;  // the interface font, Tahoma
     widgets::TBlendTransition* BlendTransition = nullptr;
 
     // The pages shown now, one reference per kind. The container clears

@@ -4,11 +4,14 @@
 #include <csetjmp>
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>  // jpeglib.h needs FILE and size_t first
+#include <cstdio>
 #include <new>
 
+// jpeglib.h needs <cstdio> (FILE, size_t) before it.
+// clang-format off
 #include <jpeglib.h>
 #include <jerror.h>
+// clang-format on
 
 #include "widgets/errors.h"
 
@@ -167,7 +170,8 @@ TBitmap DecodeJpeg(const std::string& bytes) {
     job.errors.base.output_message = OutputMessage;
     JobCloser closer(job);
 
-    Check(StartJpeg(&job, reinterpret_cast<const unsigned char*>(bytes.data()), static_cast<unsigned long>(bytes.size())));
+    Check(StartJpeg(&job, reinterpret_cast<const unsigned char*>(bytes.data()),
+                    static_cast<unsigned long>(bytes.size())));
     TBitmap picture;
     try {
         picture = TBitmap(int(job.info.output_width), int(job.info.output_height));
@@ -180,7 +184,8 @@ TBitmap DecodeJpeg(const std::string& bytes) {
 
 TBitmap LoadPictureBytes(const std::string& bytes) {
     if (bytes.size() >= 2 && bytes[0] == 'B' && bytes[1] == 'M') return TBitmap::FromBmp(bytes);
-    if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF && static_cast<unsigned char>(bytes[1]) == 0xD8) {
+    if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
+        static_cast<unsigned char>(bytes[1]) == 0xD8) {
         return DecodeJpeg(bytes);
     }
     throw EBitmapError(kPictureUnknown);

@@ -8,7 +8,10 @@
 #include <string>
 #include <vector>
 
+// jpeglib.h needs <cstdio> (FILE, size_t) before it.
+// clang-format off
 #include <jpeglib.h>
+// clang-format on
 
 #include "tests/support/sample_machine.h"
 #include "widgets/errors.h"
@@ -225,8 +228,8 @@ TEST(JpegDecoder, LoadPictureBytesTellsBitmapsFromJpegs) {
     const std::string jpeg = Background();
     EXPECT_EQ(LoadPictureBytes(jpeg), DecodeJpeg(jpeg));
 
-    for (const std::string& bytes : {std::string(), std::string("G"), std::string("GIF89a\x01\x00", 8),
-                                    std::string("\x89PNG\r\n\x1a\n", 8)}) {
+    for (const std::string& bytes :
+         {std::string(), std::string("G"), std::string("GIF89a\x01\x00", 8), std::string("\x89PNG\r\n\x1a\n", 8)}) {
         try {
             LoadPictureBytes(bytes);
             ADD_FAILURE() << "accepted " << bytes.size() << " bytes";

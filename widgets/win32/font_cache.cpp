@@ -41,4 +41,9 @@ HBRUSH FontCache::Brush(TColor color) {
     return brush;
 }
 
+void FontCache::Refresh() {
+    for (auto& entry : fonts_) retired_.push_back(std::move(entry.second));
+    fonts_.clear();
+}
+
 }  // namespace widgets::win32

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <map>
+#include <vector>
 #include <string>
 
 #include "widgets/font.h"
@@ -14,11 +15,16 @@ namespace widgets::win32 {
 class FontCache {
 public:
     HFONT Get(const TFont& font);
+    // The system's fonts changed (a font was added or removed): later calls
+    // of Get make fresh fonts, which map to what is installed now. The old
+    // ones stay alive, since windows may still use them.
+    void Refresh();
     // The brush of a colour (system colours through GetSysColor).
     HBRUSH Brush(TColor color);
 
 private:
     std::map<std::string, GdiObject<HFONT>> fonts_;
+    std::vector<GdiObject<HFONT>> retired_;
     std::map<COLORREF, GdiObject<HBRUSH>> brushes_;
 };
 

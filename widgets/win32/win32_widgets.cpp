@@ -17,6 +17,8 @@ namespace {
 const char* const kUtilityClass = "QuellwerkUtility";
 // Posted when work waits for the pump (a released form, a posted call).
 constexpr UINT kWakeMessage = WM_APP + 0x51;
+// The fonts of the peers, for the utility window's procedure.
+FontCache* g_fonts = nullptr;
 
 }  // namespace
 
@@ -34,6 +36,7 @@ Win32Widgets::Win32Widgets() {
         CreateWindowExA(WS_EX_TOOLWINDOW, kUtilityClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
     if (!utility_) throw EOutOfResources("Fehler beim Erzeugen des Fensters");
     ReadScreen();
+    g_fonts = &fonts_;
     factory_ = std::make_unique<Win32PeerFactory>(fonts_, utility_);
     InstallPeerFactory(factory_.get());
     InstallDialogHost(&dialogs_);
@@ -48,6 +51,7 @@ Win32Widgets::~Win32Widgets() {
     InstallDialogHost(nullptr);
     InstallPeerFactory(nullptr);
     if (utility_) DestroyWindow(utility_);
+    g_fonts = nullptr;
 }
 
 void Win32Widgets::ReadScreen() {
@@ -74,6 +78,10 @@ LRESULT CALLBACK Win32Widgets::UtilityProcedure(HWND window, UINT message, WPARA
                 return 0;
             case WM_DISPLAYCHANGE:
                 ReadScreen();
+                return 0;
+            case WM_FONTCHANGE:
+                // The interface font may just have been added for this run.
+                if (g_fonts) g_fonts->Refresh();
                 return 0;
             default:
                 break;

@@ -45,12 +45,17 @@ bool Win32RegKey::DeleteValue(const std::string& name) {
     return RegDeleteValueA(key_.Get(), name.c_str()) == ERROR_SUCCESS;
 }
 
-std::vector<std::string> Win32RegKey::SubkeyNames() {
+namespace {
+
+// The names that RegEnumKeyExA or RegEnumValueA list, index by index; the
+// buffer grows for a long name.
+template <typename Enumerate>
+std::vector<std::string> EnumerateNames(Enumerate enumerate) {
     std::vector<std::string> names;
     std::string buffer(256, '\0');
     for (DWORD index = 0;;) {
         DWORD length = static_cast<DWORD>(buffer.size());
-        const LONG result = RegEnumKeyExA(key_.Get(), index, &buffer[0], &length, nullptr, nullptr, nullptr, nullptr);
+        const LONG result = enumerate(index, &buffer[0], &length);
         if (result == ERROR_MORE_DATA && buffer.size() < 65536) {
             buffer.resize(buffer.size() * 2);
             continue;
@@ -62,21 +67,18 @@ std::vector<std::string> Win32RegKey::SubkeyNames() {
     return names;
 }
 
+}  // namespace
+
+std::vector<std::string> Win32RegKey::SubkeyNames() {
+    return EnumerateNames([this](DWORD index, char* name, DWORD* length) {
+        return RegEnumKeyExA(key_.Get(), index, name, length, nullptr, nullptr, nullptr, nullptr);
+    });
+}
+
 std::vector<std::string> Win32RegKey::ValueNames() {
-    std::vector<std::string> names;
-    std::string buffer(256, '\0');
-    for (DWORD index = 0;;) {
-        DWORD length = static_cast<DWORD>(buffer.size());
-        const LONG result = RegEnumValueA(key_.Get(), index, &buffer[0], &length, nullptr, nullptr, nullptr, nullptr);
-        if (result == ERROR_MORE_DATA && buffer.size() < 65536) {
-            buffer.resize(buffer.size() * 2);
-            continue;
-        }
-        if (result != ERROR_SUCCESS) break;
-        names.emplace_back(buffer.data(), length);
-        ++index;
-    }
-    return names;
+    return EnumerateNames([this](DWORD index, char* name, DWORD* length) {
+        return RegEnumValueA(key_.Get(), index, name, length, nullptr, nullptr, nullptr, nullptr);
+    });
 }
 
 }  // namespace platform::win32

@@ -11,12 +11,10 @@
 #include "platform/fake/fake_platform.h"
 #include "platform/helpers.h"
 #include "tests/support/sample_machine.h"
+#include "tests/widgets/widgets_fixture.h"
 #include "widgets/application.h"
 #include "widgets/headless_dialogs.h"
 #include "widgets/headless_help.h"
-#include "widgets/peer_factory.h"
-#include "widgets/screen.h"
-#include "widgets/timer_scheduler.h"
 
 namespace app_test {
 
@@ -46,14 +44,7 @@ protected:
     }
 
     static void ResetWorld() {
-        widgets::InstallPeerFactory(nullptr);
-        widgets::InstallDialogHost(nullptr);
-        widgets::InstallHelpSystem(nullptr);
-        widgets::Headless().Reset();
-        widgets::HeadlessHelpRecorder().Clear();
-        widgets::Application().Reset();
-        widgets::Screen().Reset();
-        widgets::TimerScheduler::Global().Clear();
+        widgets_test::ResetWidgets();
         app::StartHooks() = app::TStartHooks();
     }
 

@@ -16,6 +16,19 @@
 
 namespace widgets_test {
 
+// No peers, the headless dialogs and help with empty queues, a fresh
+// application, screen and timer scheduler.
+inline void ResetWidgets() {
+    widgets::InstallPeerFactory(nullptr);
+    widgets::InstallDialogHost(nullptr);
+    widgets::InstallHelpSystem(nullptr);
+    widgets::Headless().Reset();
+    widgets::HeadlessHelpRecorder().Clear();
+    widgets::Application().Reset();
+    widgets::Screen().Reset();
+    widgets::TimerScheduler::Global().Clear();
+}
+
 class WidgetsTest : public ::testing::Test {
 protected:
     WidgetsTest() { ResetWorld(); }
@@ -43,14 +56,7 @@ protected:
 
 private:
     void ResetWorld() {
-        widgets::InstallPeerFactory(nullptr);
-        widgets::InstallDialogHost(nullptr);
-        widgets::InstallHelpSystem(nullptr);
-        widgets::Headless().Reset();
-        widgets::HeadlessHelpRecorder().Clear();
-        widgets::Application().Reset();
-        widgets::Screen().Reset();
-        widgets::TimerScheduler::Global().Clear();
+        ResetWidgets();
         widgets::TimerScheduler::Global().SetTickSource([this] { return now; });
     }
 };

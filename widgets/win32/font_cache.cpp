@@ -19,7 +19,10 @@ HFONT FontCache::Get(const TFont& font) {
     logFont.lfItalic = style.italic ? TRUE : FALSE;
     logFont.lfUnderline = style.underline ? TRUE : FALSE;
     logFont.lfCharSet = DEFAULT_CHARSET;
-    logFont.lfOutPrecision = OUT_DEFAULT_PRECIS;
+    // After a font change the request differs a little, so that a face
+    // realised before the change is not found again in the system's cache
+    // of realised fonts (Wine keeps one across AddFontResource).
+    logFont.lfOutPrecision = refreshed_ ? OUT_TT_PRECIS : OUT_DEFAULT_PRECIS;
     logFont.lfClipPrecision = CLIP_DEFAULT_PRECIS;
     logFont.lfQuality = DEFAULT_QUALITY;
     logFont.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
@@ -42,6 +45,7 @@ HBRUSH FontCache::Brush(TColor color) {
 }
 
 void FontCache::Refresh() {
+    refreshed_ = true;
     for (auto& entry : fonts_) retired_.push_back(std::move(entry.second));
     fonts_.clear();
 }

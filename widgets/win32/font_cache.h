@@ -25,6 +25,7 @@ public:
 private:
     std::map<std::string, GdiObject<HFONT>> fonts_;
     std::vector<GdiObject<HFONT>> retired_;
+    bool refreshed_ = false;
     std::map<COLORREF, GdiObject<HBRUSH>> brushes_;
 };
 

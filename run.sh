@@ -1,35 +1,119 @@
 #!/usr/bin/env bash
-# Sets the machine up and builds the program for 64-bit Wine (the win64
-# build). Starting it arrives with the main window: then this script lays out
-# the program folder and starts quellwerk.exe under Wine as Windows 98.
+# Sets the machine up, builds the program for 64-bit Wine (the win64 build),
+# lays out a program folder as an installation would (build/program) and
+# starts quellwerk.exe there under Wine as Windows 98 SE in German, on the
+# sample Windows 98 machine that the set-up keeps in build/wineprefix.
 #
-# Environment: QW_JOBS (parallel compile jobs, default 2).
+# With a display (DISPLAY set) the program runs in the foreground until it is
+# closed. Without one, run.sh starts Xvfb, waits for the main window, saves a
+# picture of it as build/screenshots/main.png and prints that path, then
+# closes the program through its close button and stops Xvfb. That run uses a
+# throwaway copy of the prefix, so it leaves build/wineprefix as it was.
+#
+# Options:
+#   --headless         the run on Xvfb even when there is a display
+#   --screenshot PATH  the run on Xvfb, and copy the picture to PATH as well
+#                      (docs/screenshots/main.png is the one in the docs)
+#   --no-build         skip set-up and build; start what was built last
+# Environment: QW_JOBS (parallel compile jobs, default 2), QW_PROGRAM_EXE
+# (lay out another quellwerk.exe than build/win64/app/quellwerk.exe).
 set -euo pipefail
 
 cd "$(dirname "${BASH_SOURCE[0]}")"
 repo=$(pwd)
 # The third-party cache lives under $HOME (tools/setup.sh, cmake/ThirdParty.cmake).
 export HOME="${HOME:-$(getent passwd "$(id -u)" | cut -d: -f6)}"
+qw_repo=$repo
+# shellcheck source=tests/gui/lib.sh
+. "$repo/tests/gui/lib.sh"
+
+headless=0
+[ -n "${DISPLAY:-}" ] || headless=1
+build=1
+copy_to=
+while [ $# -gt 0 ]; do
+  case $1 in
+    --headless) headless=1 ;;
+    --screenshot)
+      [ $# -ge 2 ] || { echo "run.sh: --screenshot needs a path" >&2; exit 2; }
+      headless=1
+      copy_to=$2
+      shift ;;
+    --no-build) build=0 ;;
+    *) echo "usage: ./run.sh [--headless] [--screenshot PATH] [--no-build]" >&2; exit 2 ;;
+  esac
+  shift
+done
+
+program=$repo/build/program
+screenshot=$repo/build/screenshots/main.png
+timeout_s=60
 
 build_program() {
   cmake --preset win64
   cmake --build --preset win64 --parallel "${QW_JOBS:-2}"
 }
 
-# The folder the program runs from: quellwerk.exe with its own files beside it
-# (the program addresses everything relative to its own folder).
-lay_out_program_folder() {
-  :
+# With a display: the program in the foreground, on build/wineprefix.
+start_on_display() {
+  echo "run.sh: starting $program/quellwerk.exe on $DISPLAY"
+  cd "$program"
+  exec "$repo/cmake/wine-run.sh" "$program/quellwerk.exe"
 }
 
-# Starts the program under Wine as Windows 98 in German (cmake/wine-run.sh),
-# on Xvfb when there is no display.
-start_program() {
-  echo "run.sh: set-up and win64 build done."
-  echo "run.sh: starting the program arrives with the main window; for now there is nothing to start."
+work=
+cleanup() {
+  if [ -n "$qw_program_pid" ] && kill -0 "$qw_program_pid" 2>/dev/null; then
+    kill "$qw_program_pid" 2>/dev/null || true
+  fi
+  qw_stop_wine
+  qw_stop_xvfb
+  [ -z "$work" ] || rm -rf "$work"
 }
 
-bash tools/setup.sh
-build_program
-lay_out_program_folder
-start_program
+# Without a display: Xvfb, the main window, a screenshot, and an orderly end.
+start_headless() {
+  work=$(mktemp -d "${TMPDIR:-/tmp}/quellwerk-run.XXXXXX")
+  trap cleanup EXIT
+  trap 'exit 130' INT TERM
+  qw_start_xvfb "$work"
+  qw_private_prefix "$work/prefix" "${QW_WINEPREFIX:-$repo/build/wineprefix}"
+  echo "run.sh: starting $program/quellwerk.exe on Xvfb $DISPLAY"
+  qw_start_program "$program" >"$work/program.log" 2>&1
+
+  local main_id
+  if ! main_id=$(qw_poll "$timeout_s" 0.1 qw_find_main "$qw_program_pid"); then
+    echo "run.sh: no main window \"$qw_main_caption\" within $timeout_s s" >&2
+    kill -0 "$qw_program_pid" 2>/dev/null || echo "run.sh: the program has ended" >&2
+    tail -n 20 "$work/program.log" >&2
+    exit 1
+  fi
+  qw_wait_painted 20 || echo "run.sh: the window still changed after 20 s; taking the picture anyway"
+  qw_screenshot "$main_id" "$screenshot"
+  echo "run.sh: screenshot of the main window: $screenshot"
+  if [ -n "$copy_to" ]; then
+    mkdir -p "$(dirname "$copy_to")"
+    cp "$screenshot" "$copy_to"
+    echo "run.sh: copied to $copy_to"
+  fi
+
+  qw_click_close "$main_id"
+  if qw_wait_exit "$qw_program_pid" 30; then
+    qw_program_pid=
+    echo "run.sh: the program ended through its close button (status $qw_exit_status)"
+  else
+    echo "run.sh: the program did not end after a click on its close button; stopping Wine" >&2
+    exit 1
+  fi
+}
+
+if [ "$build" -eq 1 ]; then
+  bash tools/setup.sh
+  build_program
+fi
+qw_lay_out_program_folder "$program"
+if [ "$headless" -eq 1 ]; then
+  start_headless
+else
+  start_on_display
+fi

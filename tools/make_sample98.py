@@ -208,6 +208,20 @@ reg = [
 ]
 write_text("registry.reg", reg)
 
+# The password file of the suite: a text file of lines despite its name.
+# Line 8 holds the check value of the password, here the marker that no
+# password is set.
+write_text("sysbtnc.dll", [
+    "Halvorn Systemdienste",
+    "Version=1.0",
+    "Kennung=QW-98-0417",
+    ";",
+    "; Diese Datei wird von Halvorn Quellwerk verwendet.",
+    "; Bitte nicht löschen oder verändern.",
+    ";",
+    'Rb"k71Qx',
+])
+
 # Where each file goes on the machine.
 write_text("layout.txt", [
     "msdos.sys=C:\\MSDOS.SYS=HSR",
@@ -216,4 +230,5 @@ write_text("layout.txt", [
     "logow.sys=%WINDIR%\\LOGOW.SYS=",
     "win.ini=%WINDIR%\\WIN.INI=",
     "system.ini=%WINDIR%\\SYSTEM.INI=",
+    "sysbtnc.dll=%WINDIR%\\sysbtnc.dll=",
 ])

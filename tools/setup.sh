@@ -265,7 +265,7 @@ wineserver_bin() {
 
 ensure_wineprefix() {
   local stamp=$wineprefix/.quellwerk-prefix
-  local key="recipe=$wineprefix_recipe wine=$(dpkg-query -W -f='${Version}' wine64 2>/dev/null) version=win98 unmanaged"
+  local key="recipe=$wineprefix_recipe wine=$(dpkg-query -W -f='${Version}' wine64 2>/dev/null) version=win98"
   if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$key" ]; then
     say "wine prefix: ready ($wineprefix)"
     return
@@ -281,9 +281,6 @@ ensure_wineprefix() {
     /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1 || true
     "$(wineserver_bin)" -w
     /usr/lib/wine/wine64 reg add 'HKCU\Software\Wine' /v Version /t REG_SZ /d win98 /f >/dev/null 2>&1
-    # Xvfb has no window manager; a managed window would make Wine wait two
-    # seconds for one whenever a window goes.
-    /usr/lib/wine/wine64 reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
     "$(wineserver_bin)" -w
     /usr/lib/wine/wine64 reg query 'HKCU\Software\Wine' /v Version 2>/dev/null | tr -d '\r' | grep 'win98' >/dev/null \
       || die "wine prefix: the Windows version did not take"

@@ -8,10 +8,13 @@ namespace {
 const TComboBox& Combo(const TControl& control) { return dynamic_cast<const TComboBox&>(control); }
 }  // namespace
 
-ComboPeer::ComboPeer(TControl& control, FontCache& fonts) : WindowPeer(control, fonts) {
+ComboPeer::ComboPeer(TControl& control, FontCache& fonts) : ComboPeer(control, fonts, 0) {}
+
+ComboPeer::ComboPeer(TControl& control, FontCache& fonts, DWORD extraStyle) : WindowPeer(control, fonts) {
     const DWORD kind = Combo(control).Style() == csDropDownList ? CBS_DROPDOWNLIST : CBS_DROPDOWN;
-    Create("COMBOBOX", WS_CHILD | WS_TABSTOP | WS_VSCROLL | kind, 0, ParentHandle(control), control.BoundsRect());
-    FillItems();
+    Create("COMBOBOX", WS_CHILD | WS_TABSTOP | WS_VSCROLL | kind | extraStyle, 0, ParentHandle(control),
+           control.BoundsRect());
+    ComboPeer::FillItems();
 }
 
 TRect ComboPeer::WindowBounds(const TRect& bounds) const {

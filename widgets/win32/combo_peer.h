@@ -16,10 +16,12 @@ public:
     void OnCommand(WORD code) override;
 
 protected:
+    // extraStyle: CBS_ styles added to the list's kind (owner drawing).
+    ComboPeer(TControl& control, FontCache& fonts, DWORD extraStyle);
     TRect WindowBounds(const TRect& bounds) const override;
+    virtual void FillItems();
 
 private:
-    void FillItems();
     void ShowSelection();
 };
 

@@ -142,9 +142,18 @@ void ContainerPeer::MouseButton(TMouseButton button, bool down, int x, int y) {
 void ContainerPeer::PaintDecoration(HDC dc) {
     RECT r = {0, 0, control_.Width(), control_.Height()};
     if (const TPanel* panel = dynamic_cast<const TPanel*>(&control_)) {
-        if (panel->BorderStyle() == bsSingle) FrameRect(dc, &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-        if (panel->BevelOuter() != bvNone)
-            DrawEdge(dc, &r, panel->BevelOuter() == bvLowered ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT);
+        if (panel->BorderStyle() == bsSingle) {
+            FrameRect(dc, &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+            InflateRect(&r, -1, -1);
+        }
+        // The outer bevel, then the inner one inside it, each BevelWidth
+        // lines of highlight and shadow.
+        RECT bevel = r;
+        for (TPanelBevel kind : {panel->BevelOuter(), panel->BevelInner()}) {
+            if (kind == bvNone) continue;
+            for (int i = 0; i < panel->BevelWidth(); ++i)
+                DrawEdge(dc, &bevel, kind == bvLowered ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT | BF_ADJUST);
+        }
         if (!panel->Caption().empty()) {
             Selection select(dc, fonts_.Get(panel->Font()));
             SetBkMode(dc, TRANSPARENT);

@@ -155,11 +155,26 @@ void PaintGauge(DibCanvas& canvas, const TGauge& gauge, FontCache& fonts) {
     done.right = r.left + (r.right - r.left) * gauge.PercentDone() / 100;
     FillRect(dc, &done, fonts.Brush(gauge.ForeColor()));
     if (!gauge.ShowText()) return;
+    // The text stays legible across the bar: in the font's colour over the
+    // open part, in the background colour over the done part.
     const std::string text = std::to_string(gauge.PercentDone()) + "%";
     Selection select(dc, fonts.Get(gauge.Font()));
     SetBkMode(dc, TRANSPARENT);
+    const UINT format = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX;
+    RECT open = r;
+    open.left = done.right;
+    const int saved = SaveDC(dc);
+    IntersectClipRect(dc, open.left, open.top, open.right, open.bottom);
     SetTextColor(dc, ToColorRef(gauge.Font().Color()));
-    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, format);
+    RestoreDC(dc, saved);
+    if (done.right > done.left) {
+        const int again = SaveDC(dc);
+        IntersectClipRect(dc, done.left, done.top, done.right, done.bottom);
+        SetTextColor(dc, ToColorRef(gauge.BackColor()));
+        DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, format);
+        RestoreDC(dc, again);
+    }
 }
 
 void PaintFlatButton(DibCanvas& canvas, const TTransparentButton& button, FontCache& fonts) {

@@ -5,8 +5,12 @@
 #include <vector>
 
 #include "widgets/application.h"
+#include "widgets/edit.h"
 #include "widgets/errors.h"
 #include "widgets/form.h"
+#include "widgets/page_control.h"
+#include "widgets/tab_sheet.h"
+#include "widgets/win32/tab_order.h"
 
 namespace widgets::win32 {
 
@@ -108,8 +112,21 @@ bool WindowPeer::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
                 result = 0;
                 return true;
             }
+            if (wParam == VK_TAB && GetKeyState(VK_MENU) >= 0) {
+                if (GetKeyState(VK_CONTROL) < 0)
+                    TurnPageByTab(GetKeyState(VK_SHIFT) < 0);
+                else
+                    MoveFocusByTab(GetKeyState(VK_SHIFT) < 0);
+                result = 0;
+                return true;
+            }
             return false;
         case WM_CHAR: {
+            // The Tab that moved the focus types nothing.
+            if (wParam == '\t') {
+                result = 0;
+                return true;
+            }
             const char typed = static_cast<char>(wParam);
             const char key = control_.KeyPress(typed);
             if (key == '\0') {
@@ -153,16 +170,33 @@ bool WindowPeer::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
             result = TRUE;  // F1 reaches the what's-this help as a key
             return true;
         case WM_COMMAND:
-            if (lParam) {
-                if (WindowPeer* child = FromHandle(reinterpret_cast<HWND>(lParam))) child->OnCommand(HIWORD(wParam));
+            // Only the notifications of the components' own windows; the
+            // inner windows of a standard control (the list of a combo box)
+            // report to that control, which must see them.
+            if (WindowPeer* child = lParam ? FromHandle(reinterpret_cast<HWND>(lParam)) : nullptr) {
+                child->OnCommand(HIWORD(wParam));
                 result = 0;
                 return true;
             }
             return false;
+        case WM_NOTIFY: {
+            const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
+            if (WindowPeer* child = header ? FromHandle(header->hwndFrom) : nullptr)
+                return child->OnNotify(*header, result);
+            return false;
+        }
+        case WM_DRAWITEM: {
+            const DRAWITEMSTRUCT* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            if (WindowPeer* child = item ? FromHandle(item->hwndItem) : nullptr; child && child->OnDrawItem(*item)) {
+                result = TRUE;
+                return true;
+            }
+            return false;
+        }
         case WM_HSCROLL:
         case WM_VSCROLL:
-            if (lParam) {
-                if (WindowPeer* child = FromHandle(reinterpret_cast<HWND>(lParam))) child->OnScroll(LOWORD(wParam));
+            if (WindowPeer* child = lParam ? FromHandle(reinterpret_cast<HWND>(lParam)) : nullptr) {
+                child->OnScroll(LOWORD(wParam));
                 result = 0;
                 return true;
             }
@@ -183,6 +217,37 @@ HBRUSH WindowPeer::ColorBrush(HDC dc) {
     SetBkColor(dc, ToColorRef(control_.Color()));
     SetTextColor(dc, ToColorRef(control_.Enabled() ? control_.Font().Color() : clGrayText));
     return fonts_.Brush(control_.Color());
+}
+
+void WindowPeer::MoveFocusByTab(bool backward) {
+    TControl* top = &control_;
+    while (top->Parent()) top = top->Parent();
+    TWinControl* root = dynamic_cast<TWinControl*>(top);
+    if (!root) return;
+    TWinControl* next = NextTabStop(*root, &control_, backward);
+    if (!next || next == &control_) return;
+    next->SetFocus();
+    // An edit reached by Tab shows its whole text selected.
+    if (dynamic_cast<TEdit*>(next))
+        if (auto* peer = dynamic_cast<WindowPeer*>(next->Peer())) SendMessageA(peer->Handle(), EM_SETSEL, 0, -1);
+}
+
+void WindowPeer::TurnPageByTab(bool backward) {
+    for (TControl* c = &control_; c; c = c->Parent()) {
+        auto* pages = dynamic_cast<TPageControl*>(c);
+        if (!pages) continue;
+        const int count = pages->PageCount();
+        for (int step = 1; step <= count; ++step) {
+            const int index = ((pages->ActivePageIndex() + (backward ? -step : step)) % count + count) % count;
+            if (pages->Pages(index)->TabVisible()) {
+                pages->SetActivePageIndex(index);
+                // A focus left on the sheet that went goes to the tabs.
+                if (!IsWindowVisible(GetFocus()) && pages->CanFocus()) pages->SetFocus();
+                return;
+            }
+        }
+        return;
+    }
 }
 
 void WindowPeer::SetBounds(const TRect& bounds) {

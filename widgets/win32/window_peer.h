@@ -46,6 +46,11 @@ public:
     virtual void OnCommand(WORD) {}
     // A scroll notification (WM_HSCROLL/WM_VSCROLL) of this window.
     virtual void OnScroll(WORD) {}
+    // A common control's notification (WM_NOTIFY) of this window, sent to
+    // its parent; true when handled, with the answer in result.
+    virtual bool OnNotify(const NMHDR&, LRESULT&) { return false; }
+    // Paints an item of this owner-drawn window (WM_DRAWITEM to the parent).
+    virtual bool OnDrawItem(const DRAWITEMSTRUCT&) { return false; }
     // The brush for the background of this window's text, when the parent
     // is asked for it (WM_CTLCOLOR...).
     HBRUSH ColorBrush(HDC dc);
@@ -67,6 +72,13 @@ protected:
     LRESULT CallDefault(UINT message, WPARAM wParam, LPARAM lParam);
     // True when a form's input filter took the event (what's-this help).
     bool Filtered(InputEvent::Kind kind, TMouseButton button, int x, int y, uint16_t key = 0);
+    // Tab and Shift+Tab: the focus moves to the next or the previous
+    // control of the window (as a dialog does; the message loop knows no
+    // dialogs).
+    void MoveFocusByTab(bool backward);
+    // Ctrl+Tab and Ctrl+Shift+Tab: the page control around the window
+    // turns to its next or previous page with a tab.
+    void TurnPageByTab(bool backward);
 
     TControl& control_;
     FontCache& fonts_;

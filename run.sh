@@ -62,19 +62,11 @@ start_on_display() {
 }
 
 work=
-cleanup() {
-  if [ -n "$qw_program_pid" ] && kill -0 "$qw_program_pid" 2>/dev/null; then
-    kill "$qw_program_pid" 2>/dev/null || true
-  fi
-  qw_stop_wine
-  qw_stop_xvfb
-  [ -z "$work" ] || rm -rf "$work"
-}
 
 # Without a display: Xvfb, the main window, a screenshot, and an orderly end.
 start_headless() {
   work=$(mktemp -d "${TMPDIR:-/tmp}/quellwerk-run.XXXXXX")
-  trap cleanup EXIT
+  trap 'qw_end_run "$work"' EXIT
   trap 'exit 130' INT TERM
   qw_start_xvfb "$work"
   qw_private_prefix "$work/prefix" "${QW_WINEPREFIX:-$repo/build/wineprefix}"

@@ -64,17 +64,16 @@ summary() {
 }
 
 # --- a display for Wine ------------------------------------------------------
-xvfb_pid=
+qw_repo=$repo
+# shellcheck source=tests/gui/lib.sh
+. "$repo/tests/gui/lib.sh"
 wine_used=0
 cleanup() {
   if [ "$wine_used" -eq 1 ]; then
     # Let the Wine session of the suite end before its display goes.
-    WINEPREFIX="${QW_WINEPREFIX:-$repo/build/wineprefix}" timeout 30 /usr/lib/wine/wineserver64 -w 2>/dev/null || true
+    WINEPREFIX="$QW_WINEPREFIX" timeout 30 "$qw_wineserver" -w 2>/dev/null || true
   fi
-  if [ -n "$xvfb_pid" ]; then
-    kill "$xvfb_pid" 2>/dev/null || true
-    wait "$xvfb_pid" 2>/dev/null || true
-  fi
+  qw_stop_xvfb
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -85,22 +84,8 @@ ensure_display() {
     echo "display: using DISPLAY=$DISPLAY"
     return 0
   fi
-  # Xvfb picks a free display number itself and writes it to fd 3.
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-  xvfb_pid=$!
-  local i
-  for i in $(seq 1 100); do
-    if [ -s "$work/display" ]; then
-      export DISPLAY=":$(tr -dc '0-9' <"$work/display")"
-      echo "display: started Xvfb on $DISPLAY"
-      return 0
-    fi
-    kill -0 "$xvfb_pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  echo "display: Xvfb did not start:" >&2
-  cat "$work/xvfb.log" >&2
-  return 1
+  qw_start_xvfb "$work" || return 1
+  echo "display: started Xvfb on $DISPLAY"
 }
 
 # --- the parts ---------------------------------------------------------------
@@ -116,10 +101,7 @@ wine_tests() {
   ensure_display || return 1
   # The suite changes the system files and registry of its machine, so it
   # runs on a copy of the prefix and leaves the one of ./run.sh alone.
-  export QW_WINEPREFIX="$work/wineprefix"
-  cp -a "$repo/build/wineprefix" "$QW_WINEPREFIX" || return 1
-  # Xvfb has no window manager, which Wine would wait for at every window.
-  "$repo/cmake/wine-run.sh" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+  qw_private_prefix "$work/wineprefix" || return 1
   wine_used=1
   ctest --preset win64 --no-tests=error
 }

@@ -30,16 +30,7 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/quellwerk-bench.XXXXXX")
 folder=$work/program
 trace=$work/start_trace.txt
 
-cleanup() {
-  if [ -n "$qw_program_pid" ] && kill -0 "$qw_program_pid" 2>/dev/null; then
-    kill "$qw_program_pid" 2>/dev/null
-  fi
-  qw_stop_wine
-  [ -n "$qw_program_pid" ] && wait "$qw_program_pid" 2>/dev/null
-  qw_stop_xvfb
-  rm -rf "$work"
-}
-trap cleanup EXIT
+trap 'qw_end_run "$work"' EXIT
 trap 'exit 130' INT TERM
 
 die() { echo "start_time: $*" >&2; exit 1; }

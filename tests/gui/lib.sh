@@ -94,6 +94,18 @@ qw_stop_wine() {
   WINEPREFIX=$QW_WINEPREFIX timeout 30 "$qw_wineserver" -k 2>/dev/null || true
 }
 
+# qw_end_run [WORKDIR]: stops the program, its Wine session and the display,
+# and removes the run's folder. For the EXIT traps of the scripts.
+qw_end_run() {
+  if [ -n "$qw_program_pid" ] && kill -0 "$qw_program_pid" 2>/dev/null; then
+    kill "$qw_program_pid" 2>/dev/null || true
+  fi
+  qw_stop_wine
+  [ -n "$qw_program_pid" ] && wait "$qw_program_pid" 2>/dev/null
+  qw_stop_xvfb
+  [ -z "${1:-}" ] || rm -rf "$1"
+}
+
 # qw_start_program FOLDER: starts FOLDER/quellwerk.exe under Wine, from its
 # folder, in the background. Sets qw_program_pid: the Wine process itself
 # (each step execs the next), which Wine also writes as _NET_WM_PID.

@@ -38,16 +38,7 @@ fail() {
   fi
 }
 
-cleanup() {
-  if [ -n "$qw_program_pid" ] && kill -0 "$qw_program_pid" 2>/dev/null; then
-    kill "$qw_program_pid" 2>/dev/null
-  fi
-  qw_stop_wine
-  [ -n "$qw_program_pid" ] && wait "$qw_program_pid" 2>/dev/null
-  qw_stop_xvfb
-  rm -rf "$work"
-}
-trap cleanup EXIT
+trap 'qw_end_run "$work"' EXIT
 trap 'exit 130' INT TERM
 
 # Ends the run; after a failure with the program's own output.

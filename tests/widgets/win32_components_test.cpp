@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/widgets/widgets_fixture.h"
+#include "tests/widgets/win32_fixture.h"
 #include "widgets/check_box.h"
 #include "widgets/drive_combo_box.h"
 #include "widgets/edit.h"
@@ -39,11 +39,6 @@ namespace {
 using namespace widgets;
 using widgets::win32::WindowPeer;
 
-HWND HandleOf(const TControl* control) {
-    const WindowPeer* peer = dynamic_cast<const WindowPeer*>(control->Peer());
-    return peer ? peer->Handle() : nullptr;
-}
-
 // A press and release of the left button at a point of a window, as the
 // mouse makes them.
 void ClickAt(HWND window, int x, int y) {
@@ -51,38 +46,9 @@ void ClickAt(HWND window, int x, int y) {
     SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
 }
 
-class Win32ComponentsTest : public WidgetsTest {
+class Win32ComponentsTest : public Win32Test {
 protected:
-    Win32ComponentsTest() {
-        try {
-            native_ = std::make_unique<win32::Win32Widgets>();
-        } catch (const std::exception&) {
-            native_.reset();
-        }
-    }
-    ~Win32ComponentsTest() override {
-        form_.reset();  // the windows go before the peer layer
-        native_.reset();
-    }
-
-    void PumpWindows() {
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-        Application().RethrowDeferred();
-        Application().RunPendingWork();
-    }
-
-    TForm& Form() {
-        if (!form_) {
-            form_.reset(CreateForm<TForm>(nullptr));
-            form_->SetBorderStyle(bsNone);
-            form_->SetBounds(40, 40, 400, 300);
-        }
-        return *form_;
-    }
+    TForm& Form() { return MakeForm(400, 300); }
 
     template <class T>
     T* Add(TWinControl* parent, int left, int top, int width, int height) {
@@ -96,13 +62,7 @@ protected:
         pages->SetActivePageIndex(0);
         return pages;
     }
-
-    std::unique_ptr<win32::Win32Widgets> native_;
-    Owned<TForm> form_;
 };
-
-#define NEED_WINDOWS() \
-    if (!native_) GTEST_SKIP() << "no window station (no display)"
 
 // ------------------------------------------------------------ page control
 

@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "tests/widgets/widgets_fixture.h"
+#include "tests/widgets/win32_fixture.h"
 #include "widgets/bitmap_button.h"
 #include "widgets/blend_transition.h"
 #include "widgets/check_box.h"
@@ -29,44 +29,12 @@ namespace {
 using namespace widgets;
 using widgets::win32::WindowPeer;
 
-HWND HandleOf(const TControl* control) {
-    const WindowPeer* peer = dynamic_cast<const WindowPeer*>(control->Peer());
-    return peer ? peer->Handle() : nullptr;
-}
-
-class Win32PeersTest : public WidgetsTest {
+class Win32PeersTest : public Win32Test {
 protected:
-    Win32PeersTest() {
-        try {
-            native_ = std::make_unique<win32::Win32Widgets>();
-        } catch (const std::exception&) {
-            native_.reset();
-        }
-    }
-    ~Win32PeersTest() override {
-        form_.reset();  // the windows go before the peer layer
-        native_.reset();
-    }
-
-    // Handles the waiting window messages and the pending work.
-    void PumpWindows() {
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-        Application().RethrowDeferred();
-        Application().RunPendingWork();
-    }
-
     TForm& Form() {
-        if (!form_) {
-            form_.reset(CreateForm<TForm>(nullptr));
-            form_->SetBorderStyle(bsNone);
-            form_->SetBounds(40, 40, 300, 200);
-            form_->SetColor(clSilver);
-        }
-        return *form_;
+        TForm& form = MakeForm(300, 200);
+        form.SetColor(clSilver);
+        return form;
     }
 
     template <class T>
@@ -76,13 +44,7 @@ protected:
         control->SetBounds(left, top, width, height);
         return control;
     }
-
-    std::unique_ptr<win32::Win32Widgets> native_;
-    Owned<TForm> form_;
 };
-
-#define NEED_WINDOWS() \
-    if (!native_) GTEST_SKIP() << "no window station (no display)"
 
 TEST_F(Win32PeersTest, ShownFormsGetWindowsThatFollowTheComponents) {
     NEED_WINDOWS();

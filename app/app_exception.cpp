@@ -13,9 +13,10 @@ std::string WithFullStop(const std::string& message) {
 
 ErrorMessage AppExceptionMessage(const std::exception& error, const std::string& title) {
     if (dynamic_cast<const widgets::EOutOfResources*>(&error)) {
-        return {"Fehler 532: Bitte schließen Sie alle laufenden Anwendungen, um mehr Resourcen zu erhalten, und\r"
-                "versuchen Sie die Operation nochmal.",
-                "Fehler"};
+        return {
+            "Fehler 532: Bitte schließen Sie alle laufenden Anwendungen, um mehr Resourcen zu erhalten, und\r"
+            "versuchen Sie die Operation nochmal.",
+            "Fehler"};
     }
     if (dynamic_cast<const widgets::EInvalidOperation*>(&error)) {
         return {"Fehler 441: Bitte schließen Sie alle laufenden Anwendungen und versuchen Sie die\rOperation nochmal.",

@@ -19,7 +19,9 @@ std::string FourNumbers(int a, int b, int c, int d) {
 
 }  // namespace
 
-bool RestorePosOption() { return config::TRegIniFile("Software\\Halvorn\\Quellwerk").ReadBool("Options", "RestorePos", false); }
+bool RestorePosOption() {
+    return config::TRegIniFile("Software\\Halvorn\\Quellwerk").ReadBool("Options", "RestorePos", false);
+}
 
 TFormPlacement::TFormPlacement(widgets::TComponent* owner, widgets::TForm& form) : TComponent(owner), form_(form) {}
 

@@ -83,7 +83,9 @@ THalvornQuellwerk::THalvornQuellwerk(TComponent* owner) : TForm(owner) {
     RGBALabel1->SetCaption("Willkommen");
 
     MainFormContainer = MakeControl<TFormContainer>(this, this, "MainFormContainer", 5, 33, 451, 400);
-    MainFormContainer->OnFormChange = [this](TComponent* sender, TForm* old) { MainFormContainerFormChange(sender, old); };
+    MainFormContainer->OnFormChange = [this](TComponent* sender, TForm* old) {
+        MainFormContainerFormChange(sender, old);
+    };
 
     const TNotifyEvent pageClicks[6] = {
         [this](TComponent* s) { BitmapButton1Click(s); }, [this](TComponent* s) { BitmapButton2Click(s); },

@@ -1,8 +1,8 @@
 // The entry point of the program: the real platform and the Win32 peers,
 // then the start sequence and the message loop.
+#include "app/startup.h"
 #include "platform/win32/win32_api.h"
 #include "platform/win32/win32_platform.h"
-#include "app/startup.h"
 #include "widgets/font_installer.h"
 #include "widgets/win32/win32_font_installer.h"
 #include "widgets/win32/win32_widgets.h"

@@ -26,9 +26,10 @@ bool PasswordGate() {
     const auto text = hooks.askPassword ? hooks.askPassword() : std::nullopt;
     if (!text) return false;  // cancelled: the program ends without a word
     if (hooks.onlyReadWnd && hooks.onlyReadWnd(*text)) return true;
-    ShowMessageBox("Sie haben ein nicht korrektes Passwort eingetragen. Das Programm \r"
-                   "wird aus Sicherheitsgründen beendet.",
-                   Application().Title, mbOK, miInformation);
+    ShowMessageBox(
+        "Sie haben ein nicht korrektes Passwort eingetragen. Das Programm \r"
+        "wird aus Sicherheitsgründen beendet.",
+        Application().Title, mbOK, miInformation);
     return false;
 }
 
@@ -45,9 +46,10 @@ THalvornQuellwerk* StartProgram() {
 
     Application().Title = "Halvorn Quellwerk";
     if (platform::Get().system().GetVersion().platformId == platform::kPlatformNT) {
-        ShowMessageBox("Dieses Programm ist nur für Windows 95, Windows 98 oder Windows ME. Die Systemdiagnose\r"
-                       "hat eine Windows NT-Plattform ermittelt. Sicherheitsgründen wird das Programm beendet.",
-                       Application().Title, mbOK, miInformation);
+        ShowMessageBox(
+            "Dieses Programm ist nur für Windows 95, Windows 98 oder Windows ME. Die Systemdiagnose\r"
+            "hat eine Windows NT-Plattform ermittelt. Sicherheitsgründen wird das Programm beendet.",
+            Application().Title, mbOK, miInformation);
         Application().Terminate();
         return nullptr;
     }

@@ -19,13 +19,8 @@ using platform::RootKey;
 
 namespace {
 
-// A registry key opened with creation for one step and closed at its end.
-std::unique_ptr<TRegistry> StepKey(RootKey root, const std::string& path) {
-    auto reg = std::make_unique<TRegistry>();
-    reg->SetRootKey(root);
-    reg->OpenKey(path, true);
-    return reg;
-}
+// Every registry key of applying is opened with creation.
+std::unique_ptr<TRegistry> StepKey(RootKey root, const std::string& path) { return TRegistry::Open(root, path, true); }
 
 // Copies a file over a system file whose attributes are cleared for the
 // copy. A failed copy is not reported: the system file stays as it was.
@@ -56,8 +51,9 @@ void ApplySystemIni(const TIniFile& temp, const std::string& windows) {
         ini.Flush();
     }
     try {
-        TIniFile("system.ini").WriteBool("NonWindowsApp", "DisablePositionSave",
-                                         temp.ReadBool(kSecSysSets, "DisablePositionSave", false));
+        TIniFile("system.ini")
+            .WriteBool("NonWindowsApp", "DisablePositionSave",
+                       temp.ReadBool(kSecSysSets, "DisablePositionSave", false));
     } catch (const EIniFileException&) {
         // A key that cannot be written does not stop the other settings.
     }
@@ -101,7 +97,8 @@ void SetChangedSettings(const std::string& folder) {
         }
     }
     {
-        const unsigned char tail[2] = {static_cast<unsigned char>(temp.ReadBool(kSecSysSets, "NameNumericTail", true) ? 1 : 0), 0};
+        const unsigned char tail[2] = {
+            static_cast<unsigned char>(temp.ReadBool(kSecSysSets, "NameNumericTail", true) ? 1 : 0), 0};
         StepKey(RootKey::LocalMachine, kKeyFileSystem)->WriteBinaryData("NameNumericTail", tail, 2);
     }
     try {
@@ -111,7 +108,8 @@ void SetChangedSettings(const std::string& folder) {
         // The mouse setting is a convenience; it never stops applying.
     }
     ApplyBitmapIcons(temp.ReadBool(kSecWinSets, "BMPIco", false));
-    StepKey(RootKey::CurrentUser, kKeyDesktop)->WriteBool("SmoothScroll", temp.ReadBool(kSecWinSets, "SmoothScroll", true));
+    StepKey(RootKey::CurrentUser, kKeyDesktop)
+        ->WriteBool("SmoothScroll", temp.ReadBool(kSecWinSets, "SmoothScroll", true));
     StepKey(RootKey::CurrentUser, kKeyDesktop)
         ->WriteString("FontSmoothing", temp.ReadBool(kSecWinSets, "FontAntiAlising", false) ? "1" : "0");
     platform::Get().system().SetSystemParameter(platform::kSpiSetDragFullWindows,

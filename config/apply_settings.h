@@ -22,7 +22,8 @@ using AskFunction = std::function<Answer(const Question&)>;
 inline constexpr const char* kOptionsKey = "Software\\Halvorn\\Quellwerk";
 inline constexpr const char* kApplyQuestion = "Sollen die veränderten Einstellungen übernommen werden?";
 inline constexpr const char* kRebootQuestion =
-    "Das System muß neu gestartet werden, um alle Änderungen zu übernehmen. \r\rSoll Quellwerk dies für Sie übernehmen?";
+    "Das System muß neu gestartet werden, um alle Änderungen zu übernehmen. \r\rSoll Quellwerk dies für Sie "
+    "übernehmen?";
 
 // The close query of the main window: asks about applying when a setting
 // was changed, applies on Yes, and offers the restart. False when the user

@@ -20,7 +20,8 @@ std::string Cut(const std::string& text) { return text.size() > kMaxLine ? text.
 std::string SiblingName(const std::string& path, const char* extension) {
     const auto slash = path.find_last_of("\\/");
     const auto dot = path.find_last_of('.');
-    const std::string stem = (dot != std::string::npos && (slash == std::string::npos || dot > slash)) ? path.substr(0, dot) : path;
+    const std::string stem =
+        (dot != std::string::npos && (slash == std::string::npos || dot > slash)) ? path.substr(0, dot) : path;
     return stem + extension;
 }
 
@@ -97,7 +98,8 @@ int TBigIniFile::FindKey(IniSection& section, const std::string& key) const {
     return -1;
 }
 
-std::string TBigIniFile::ReadString(const std::string& section, const std::string& key, const std::string& defaultValue) {
+std::string TBigIniFile::ReadString(const std::string& section, const std::string& key,
+                                    const std::string& defaultValue) {
     const int s = sections_.Find(Cut(section));
     if (s < 0) return defaultValue;
     IniSection& sec = sections_.Sections()[s];

@@ -9,9 +9,10 @@ namespace config {
 namespace {
 // A text read returns at most 2047 characters.
 constexpr uint32_t kReadBuffer = 2048;
-}
+}  // namespace
 
-std::string TIniFile::ReadString(const std::string& section, const std::string& key, const std::string& defaultValue) const {
+std::string TIniFile::ReadString(const std::string& section, const std::string& key,
+                                 const std::string& defaultValue) const {
     return platform::Get().profile().GetString(section, key, defaultValue, kReadBuffer, fileName_);
 }
 

@@ -29,7 +29,8 @@ std::optional<std::string> TRegIniFile::ReadText(const std::string& section, con
     return platform::TextOfSz(value->data);
 }
 
-std::string TRegIniFile::ReadString(const std::string& section, const std::string& key, const std::string& defaultValue) const {
+std::string TRegIniFile::ReadString(const std::string& section, const std::string& key,
+                                    const std::string& defaultValue) const {
     return ReadText(section, key).value_or(defaultValue);
 }
 

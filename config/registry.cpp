@@ -15,14 +15,19 @@ bool IsText(ValueType type) { return type == ValueType::Sz || type == ValueType:
 
 }  // namespace
 
+std::unique_ptr<TRegistry> TRegistry::Open(platform::RootKey root, const std::string& path, bool canCreate) {
+    auto reg = std::make_unique<TRegistry>();
+    reg->SetRootKey(root);
+    reg->OpenKey(path, canCreate);
+    return reg;
+}
+
 bool TRegistry::OpenKey(const std::string& path, bool canCreate) {
     key_ = platform::Get().registry().OpenKey(root_, path, canCreate);
     return key_ != nullptr;
 }
 
-bool TRegistry::ValueExists(const std::string& name) const {
-    return key_ && key_->QueryValue(name).has_value();
-}
+bool TRegistry::ValueExists(const std::string& name) const { return key_ && key_->QueryValue(name).has_value(); }
 
 std::string TRegistry::ReadString(const std::string& name) const {
     if (!key_) return std::string();

@@ -13,7 +13,14 @@ class TRegistry {
 public:
     TRegistry() = default;
 
-    void SetRootKey(platform::RootKey root) { CloseKey(); root_ = root; }
+    // A registry object on root\path, made for one step of the program and
+    // freed at its end. The key may have failed to open (HasCurrentKey).
+    static std::unique_ptr<TRegistry> Open(platform::RootKey root, const std::string& path, bool canCreate);
+
+    void SetRootKey(platform::RootKey root) {
+        CloseKey();
+        root_ = root;
+    }
     platform::RootKey RootKey() const { return root_; }
 
     // Opens a key path below the root, creating it when canCreate. A key

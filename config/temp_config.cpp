@@ -28,15 +28,6 @@ std::optional<T> ReadSource(const std::function<T()>& read) {
     }
 }
 
-// A registry key opened for one step and closed at its end.
-struct StepKey {
-    TRegistry reg;
-    StepKey(RootKey root, const std::string& path, bool canCreate) {
-        reg.SetRootKey(root);
-        reg.OpenKey(path, canCreate);
-    }
-};
-
 // Copies a system picture into the program folder. When the system file is
 // gone, a copy left by an earlier run goes too: otherwise the boot page and
 // applying would take an old picture that the system no longer has.
@@ -55,12 +46,7 @@ void WriteFlag(const TIniFile& ini, const char* section, const char* key, const 
 
 }  // namespace
 
-std::string BitmapFileType() {
-    TRegistry reg;
-    reg.SetRootKey(RootKey::ClassesRoot);
-    reg.OpenKey(".bmp", true);
-    return reg.ReadString("");
-}
+std::string BitmapFileType() { return TRegistry::Open(RootKey::ClassesRoot, ".bmp", true)->ReadString(""); }
 
 void CreateTempConfig(const std::string& folder) {
     platform::FileSystem& files = platform::Get().files();
@@ -91,57 +77,61 @@ void CreateTempConfig(const std::string& folder) {
     ini.WriteString(kSecSysIni386Enh, "FileSysChange", systemIni.ReadString("386Enh", "FileSysChange", "on"));
 
     WriteFlag(ini, kSecSysSets, "BeepOnError", ReadSource<bool>([] {
-        StepKey key(RootKey::CurrentUser, kKeySound, true);
-        return !key.reg.ValueExists("Beep") || SameText(key.reg.ReadString("Beep"), "Yes");
-    }));
+                  const auto key = TRegistry::Open(RootKey::CurrentUser, kKeySound, true);
+                  return !key->ValueExists("Beep") || SameText(key->ReadString("Beep"), "Yes");
+              }));
     WriteFlag(ini, kSecSysSets, "NameNumericTail", ReadSource<bool>([] {
-        StepKey key(RootKey::LocalMachine, kKeyFileSystem, false);
-        unsigned char bytes[2] = {0, 0};
-        const uint32_t count = key.reg.ReadBinaryData("NameNumericTail", bytes, sizeof bytes);
-        return count >= 1 && bytes[0] == 1 && (count == 1 || bytes[1] == 0);
-    }));
-    ini.WriteBool(kSecSysSets, "DisablePositionSave", systemIni.ReadBool("NonWindowsApp", "DisablePositionSave", false));
+                  const auto key = TRegistry::Open(RootKey::LocalMachine, kKeyFileSystem, false);
+                  unsigned char bytes[2] = {0, 0};
+                  const uint32_t count = key->ReadBinaryData("NameNumericTail", bytes, sizeof bytes);
+                  return count >= 1 && bytes[0] == 1 && (count == 1 || bytes[1] == 0);
+              }));
+    ini.WriteBool(kSecSysSets, "DisablePositionSave",
+                  systemIni.ReadBool("NonWindowsApp", "DisablePositionSave", false));
     ini.WriteBool(kSecSysSets, "MouseOnDefault", [] {
-        StepKey key(RootKey::CurrentUser, kKeyMouse, false);
-        return ReadSource<int32_t>([&] { return key.reg.ReadInteger("SnapToDefaultButton"); }).value_or(0) == 1;
+        const auto key = TRegistry::Open(RootKey::CurrentUser, kKeyMouse, false);
+        return ReadSource<int32_t>([&] { return key->ReadInteger("SnapToDefaultButton"); }).value_or(0) == 1;
     }());
 
     WriteFlag(ini, kSecWinSets, "BMPIco", ReadSource<bool>([] {
-        const std::string type = BitmapFileType();
-        // Without a file type there is no icon key to look at, and none is
-        // made at the top of the classes.
-        if (type.empty()) return false;
-        StepKey key(RootKey::ClassesRoot, type + "\\DefaultIcon", true);
-        return key.reg.ReadString("") == "%1";
-    }));
+                  const std::string type = BitmapFileType();
+                  // Without a file type there is no icon key to look at, and none is
+                  // made at the top of the classes.
+                  if (type.empty()) return false;
+                  return TRegistry::Open(RootKey::ClassesRoot, type + "\\DefaultIcon", true)->ReadString("") == "%1";
+              }));
     WriteFlag(ini, kSecWinSets, "SmoothScroll", ReadSource<bool>([] {
-        return StepKey(RootKey::CurrentUser, kKeyDesktop, true).reg.ReadInteger("SmoothScroll") != 0;
-    }));
+                  return TRegistry::Open(RootKey::CurrentUser, kKeyDesktop, true)->ReadInteger("SmoothScroll") != 0;
+              }));
     WriteFlag(ini, kSecWinSets, "FontAntiAlising", ReadSource<bool>([] {
-        return StepKey(RootKey::CurrentUser, kKeyDesktop, true).reg.ReadString("FontSmoothing") == "1";
-    }));
+                  return TRegistry::Open(RootKey::CurrentUser, kKeyDesktop, true)->ReadString("FontSmoothing") == "1";
+              }));
     const auto dragFull = platform::Get().system().GetSystemParameterFlag(platform::kSpiGetDragFullWindows);
     WriteFlag(ini, kSecWinSets, "DragFull", dragFull);
     WriteFlag(ini, kSecWinSets, "MinAnim", ReadSource<bool>([] {
-        StepKey key(RootKey::CurrentUser, kKeyExplorerAdvanced, false);
-        return SameText(key.reg.ReadString("StartMenuScrollPrograms"), "Yes");
-    }));
-    for (const auto& [key, value] : {std::pair{"Owner", "RegisteredOwner"}, std::pair{"Organ", "RegisteredOrganization"}}) {
+                  const auto key = TRegistry::Open(RootKey::CurrentUser, kKeyExplorerAdvanced, false);
+                  return SameText(key->ReadString("StartMenuScrollPrograms"), "Yes");
+              }));
+    for (const auto& [key, value] :
+         {std::pair{"Owner", "RegisteredOwner"}, std::pair{"Organ", "RegisteredOrganization"}}) {
         const auto text = ReadSource<std::string>([name = value] {
-            return StepKey(RootKey::LocalMachine, kKeyCurrentVersion, true).reg.ReadString(name);
+            return TRegistry::Open(RootKey::LocalMachine, kKeyCurrentVersion, true)->ReadString(name);
         });
         if (text) ini.WriteString(kSecWinSets, key, *text);
     }
 
     WriteFlag(ini, kSecNetSets, "NoCancel", ReadSource<bool>([] {
-        return StepKey(RootKey::LocalMachine, kKeyLogon, true).reg.ReadInteger("MustBeValidated") == 1;
-    }));
+                  return TRegistry::Open(RootKey::LocalMachine, kKeyLogon, true)->ReadInteger("MustBeValidated") == 1;
+              }));
     WriteFlag(ini, kSecNetSets, "FullScreen", ReadSource<bool>([] {
-        return SameText(StepKey(RootKey::CurrentUser, kKeyInternetExplorerMain, true).reg.ReadString("FullScreen"), "YES");
-    }));
-    WriteFlag(ini, kSecNetSets, "NoNetcrawl", ReadSource<bool>([] {
-        return StepKey(RootKey::CurrentUser, kKeyExplorerAdvanced, true).reg.ReadInteger("NoNetcrawling") == 1;
-    }));
+                  return SameText(
+                      TRegistry::Open(RootKey::CurrentUser, kKeyInternetExplorerMain, true)->ReadString("FullScreen"),
+                      "YES");
+              }));
+    WriteFlag(
+        ini, kSecNetSets, "NoNetcrawl", ReadSource<bool>([] {
+            return TRegistry::Open(RootKey::CurrentUser, kKeyExplorerAdvanced, true)->ReadInteger("NoNetcrawling") == 1;
+        }));
 }
 
 }  // namespace config

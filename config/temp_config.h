@@ -8,7 +8,7 @@
 namespace config {
 
 // File names in the program folder.
-inline constexpr const char* kMsdosCopy = "tmpcfg.twc";     // byte copy of MSDOS.SYS
+inline constexpr const char* kMsdosCopy = "tmpcfg.twc";       // byte copy of MSDOS.SYS
 inline constexpr const char* kSettingsFile = "tmpcfg32.twc";  // all other settings
 inline constexpr const char* kStartLogoCopy = "Logo.bmp";
 inline constexpr const char* kShutdownCopy = "logos.bmp";

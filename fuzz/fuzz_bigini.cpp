@@ -1,9 +1,9 @@
 // Load -> flush -> load of an INI document must keep every section and entry,
 // and every byte that the document model does not hold itself.
-#include <cstddef>
-#include <cstdint>
 #include <algorithm>
 #include <cctype>
+#include <cstddef>
+#include <cstdint>
 #include <cstdlib>
 #include <set>
 #include <string>
@@ -41,7 +41,9 @@ std::vector<std::string> KeptLines(const std::string& bytes) {
         for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
         return name;
     };
-    auto isEmptyHeader = [&](size_t i) { return isHeader(lines[i]) && (i + 1 == lines.size() || isHeader(lines[i + 1])); };
+    auto isEmptyHeader = [&](size_t i) {
+        return isHeader(lines[i]) && (i + 1 == lines.size() || isHeader(lines[i + 1]));
+    };
     // A header with no lines under it goes, unless it is the first of its
     // name and a later header of that name has lines.
     std::set<std::string> seen, laterWithLines;
@@ -115,7 +117,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (section.setAside) continue;
         for (const auto& entry : section.entries) {
             if (!entry.hasName) continue;
-            Check(first.ReadString(section.name, entry.name, "\x01") == second.ReadString(section.name, entry.name, "\x01"));
+            Check(first.ReadString(section.name, entry.name, "\x01") ==
+                  second.ReadString(section.name, entry.name, "\x01"));
         }
     }
     return 0;

@@ -63,7 +63,7 @@ public:
 
 // Helpers to build value data in the Win32 layout.
 std::string SzData(const std::string& text);  // text plus the terminating NUL
-std::string DwordData(uint32_t value);         // four bytes, little endian
+std::string DwordData(uint32_t value);        // four bytes, little endian
 // Text of REG_SZ/REG_EXPAND_SZ data, cut at the first NUL.
 std::string TextOfSz(const std::string& data);
 
@@ -74,9 +74,8 @@ public:
     virtual ~Profile() = default;
     // GetPrivateProfileStringA with a buffer of bufferSize bytes. A file
     // name without a path is taken from the Windows directory.
-    virtual std::string GetString(const std::string& section, const std::string& key,
-                                  const std::string& defaultValue, uint32_t bufferSize,
-                                  const std::string& file) = 0;
+    virtual std::string GetString(const std::string& section, const std::string& key, const std::string& defaultValue,
+                                  uint32_t bufferSize, const std::string& file) = 0;
     // WritePrivateProfileStringA. No value deletes the key.
     virtual bool WriteString(const std::string& section, const std::string& key,
                              const std::optional<std::string>& value, const std::string& file) = 0;
@@ -137,7 +136,7 @@ public:
     virtual bool WriteFile(const std::string& path, const std::string& bytes) = 0;
     // FindFirstFileA/FindNextFileA over a pattern such as "C:\WINDOWS\*.ini".
     virtual std::vector<FoundFile> Find(const std::string& pattern) = 0;
-    virtual std::string ShortPath(const std::string& path) = 0;  // empty on failure
+    virtual std::string ShortPath(const std::string& path) = 0;   // empty on failure
     virtual DriveType GetDriveType(const std::string& root) = 0;  // root like "C:\"
     virtual std::optional<DiskSpace> GetDiskSpace(const std::string& root) = 0;
     // Folders, each without a trailing backslash except the temp folder,

@@ -1,8 +1,8 @@
 #include "app/app_exception.h"
 
-#include <functional>
-
 #include <gtest/gtest.h>
+
+#include <functional>
 
 #include "config/errors.h"
 #include "widgets/errors.h"
@@ -36,14 +36,16 @@ INSTANTIATE_TEST_SUITE_P(
                   "Fehler 532: Bitte schließen Sie alle laufenden Anwendungen, um mehr Resourcen zu erhalten, und\r"
                   "versuchen Sie die Operation nochmal.",
                   "Fehler"},
-        ErrorCase{"InvalidOperation", [] { throw widgets::EInvalidOperation("sichtbar"); },
-                  "Fehler 441: Bitte schließen Sie alle laufenden Anwendungen und versuchen Sie die\rOperation nochmal.",
-                  "Fehler beim Öffnen"},
+        ErrorCase{
+            "InvalidOperation", [] { throw widgets::EInvalidOperation("sichtbar"); },
+            "Fehler 441: Bitte schließen Sie alle laufenden Anwendungen und versuchen Sie die\rOperation nochmal.",
+            "Fehler beim Öffnen"},
         ErrorCase{"QuoteSortsBefore", [] { throw config::ERegistryException("Ungültiger Datentyp für 'Exit'"); },
                   "Ungültiger Datentyp für 'Exit'", "Halvorn Quellwerk"},
         ErrorCase{"LetterGetsAFullStop", [] { throw std::runtime_error("Datei fehlt"); }, "Datei fehlt.",
                   "Halvorn Quellwerk"},
-        ErrorCase{"FullStopStays", [] { throw std::runtime_error("Datei fehlt."); }, "Datei fehlt.", "Halvorn Quellwerk"},
+        ErrorCase{"FullStopStays", [] { throw std::runtime_error("Datei fehlt."); }, "Datei fehlt.",
+                  "Halvorn Quellwerk"},
         ErrorCase{"ExclamationSortsBefore", [] { throw std::runtime_error("Halt!"); }, "Halt!", "Halvorn Quellwerk"},
         ErrorCase{"UmlautSortsAfter", [] { throw std::runtime_error("Größe"); }, "Größe.", "Halvorn Quellwerk"},
         ErrorCase{"Empty", [] { throw std::runtime_error(""); }, "", "Halvorn Quellwerk"}),

@@ -7,9 +7,9 @@
 #include "widgets/errors.h"
 
 using namespace app_test;
+using platform::RootKey;
 using testing_support::RegGet;
 using testing_support::RegSet;
-using platform::RootKey;
 
 namespace {
 
@@ -83,13 +83,11 @@ TEST_P(PageButtonTest, ShowsAFreshPageWithItsTitleAndLitButton) {
     EXPECT_EQ(main->Frame_Welcome, nullptr);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, PageButtonTest,
-                         ::testing::Values(PageCase{1, "TWnd_Settings", "Systemeinstellungen"},
-                                           PageCase{2, "TWnd_Template", "Performance"},
-                                           PageCase{3, "TFrm_SysInfos", "Systeminformationen"},
-                                           PageCase{4, "TWnd_Template", "Reparieren"},
-                                           PageCase{5, "TFRM_Service", "Service und Optionen"},
-                                           PageCase{6, "TWndOrder", "Willkommen"}));
+INSTANTIATE_TEST_SUITE_P(
+    Table, PageButtonTest,
+    ::testing::Values(PageCase{1, "TWnd_Settings", "Systemeinstellungen"}, PageCase{2, "TWnd_Template", "Performance"},
+                      PageCase{3, "TFrm_SysInfos", "Systeminformationen"}, PageCase{4, "TWnd_Template", "Reparieren"},
+                      PageCase{5, "TFRM_Service", "Service und Optionen"}, PageCase{6, "TWndOrder", "Willkommen"}));
 
 TEST_F(MainWindowTest, HostedModulePageGetsItsModeAndReferencesAreCleared) {
     Click(2);
@@ -197,10 +195,11 @@ TEST_F(MainWindowTest, WindowPositionIsRememberedWhileTheOptionIsOn) {
     main->SetBounds(33, 44, main->Width(), main->Height());
     main->BitmapButton10->PerformClick();
     Pump();
-    const auto norm = RegGet(RootKey::CurrentUser, "Software\\Halvorn\\Quellwerk\\Control\\THalvornQuellwerk", "NormPos");
+    const auto norm =
+        RegGet(RootKey::CurrentUser, "Software\\Halvorn\\Quellwerk\\Control\\THalvornQuellwerk", "NormPos");
     ASSERT_TRUE(norm);
-    EXPECT_EQ(platform::TextOfSz(norm->data), "33,44," + std::to_string(33 + main->Width()) + "," +
-                                                  std::to_string(44 + main->Height()));
+    EXPECT_EQ(platform::TextOfSz(norm->data),
+              "33,44," + std::to_string(33 + main->Width()) + "," + std::to_string(44 + main->Height()));
     app::EndProgram();
     widgets::Application().Reset();
     main = Start();

@@ -1,8 +1,8 @@
 // Snapshot and applying on the whole sample machine: exactly the settings
 // that were changed differ afterwards, and everything else is kept.
-#include <map>
-
 #include <gtest/gtest.h>
+
+#include <map>
 
 #include "config/apply_settings.h"
 #include "config/ini_file.h"
@@ -36,7 +36,8 @@ const ManagedValue kValues[] = {
     {RootKey::CurrentUser, "Control Panel\\desktop", "SmoothScroll"},
     {RootKey::CurrentUser, "Control Panel\\desktop", "FontSmoothing"},
     {RootKey::CurrentUser, "Control Panel\\desktop", "ScreenSaveActive"},
-    {RootKey::CurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced", "StartMenuScrollPrograms"},
+    {RootKey::CurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced",
+     "StartMenuScrollPrograms"},
     {RootKey::CurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced", "NoNetcrawling"},
     {RootKey::CurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced", "ShowInfoTip"},
     {RootKey::LocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "RegisteredOwner"},
@@ -109,15 +110,23 @@ TEST(ApplyEndToEnd, ExactlyTheChangedSettingsDiffer) {
     TIniFile temp(folder + "tmpcfg32.twc");
     const bool dragBefore = temp.ReadBool("WinSets", "DragFull", false);
     const std::vector<std::tuple<const char*, const char*, std::string>> changes = {
-        {"winini_Options", "NoDownMessage", "1"}, {"winini_Options", "NoEndLogo", "1"},
-        {"sysini_386Enh", "FileSysChange", "off"}, {"SysSets", "BeepOnError", "0"},
-        {"SysSets", "NameNumericTail", "0"},       {"SysSets", "DisablePositionSave", "1"},
-        {"SysSets", "MouseOnDefault", "1"},        {"WinSets", "BMPIco", "1"},
-        {"WinSets", "SmoothScroll", "0"},          {"WinSets", "FontAntiAlising", "1"},
+        {"winini_Options", "NoDownMessage", "1"},
+        {"winini_Options", "NoEndLogo", "1"},
+        {"sysini_386Enh", "FileSysChange", "off"},
+        {"SysSets", "BeepOnError", "0"},
+        {"SysSets", "NameNumericTail", "0"},
+        {"SysSets", "DisablePositionSave", "1"},
+        {"SysSets", "MouseOnDefault", "1"},
+        {"WinSets", "BMPIco", "1"},
+        {"WinSets", "SmoothScroll", "0"},
+        {"WinSets", "FontAntiAlising", "1"},
         {"WinSets", "DragFull", dragBefore ? "0" : "1"},
-        {"WinSets", "MinAnim", "0"},               {"WinSets", "Owner", "Änne Groß"},
-        {"WinSets", "Organ", "Groß & Söhne"},      {"NetSets", "NoCancel", "1"},
-        {"NetSets", "FullScreen", "1"},            {"NetSets", "NoNetcrawl", "1"},
+        {"WinSets", "MinAnim", "0"},
+        {"WinSets", "Owner", "Änne Groß"},
+        {"WinSets", "Organ", "Groß & Söhne"},
+        {"NetSets", "NoCancel", "1"},
+        {"NetSets", "FullScreen", "1"},
+        {"NetSets", "NoNetcrawl", "1"},
     };
     for (const auto& [section, key, value] : changes) temp.WriteString(section, key, value);
     TIniFile msdosCopy(folder + "tmpcfg.twc");
@@ -153,7 +162,8 @@ TEST(ApplyEndToEnd, ExactlyTheChangedSettingsDiffer) {
         EXPECT_EQ(after.at(what), value) << what;
     }
     EXPECT_EQ(Lines(NonBlankLines(after.at("win.ini"))),
-              Edited(before.at("win.ini"), {{"NoDownMessage=0", "NoDownMessage=1"}}, {{"NoDownMessage=0", "NoEndLogo=1"}}, true));
+              Edited(before.at("win.ini"), {{"NoDownMessage=0", "NoDownMessage=1"}},
+                     {{"NoDownMessage=0", "NoEndLogo=1"}}, true));
     EXPECT_EQ(Lines(NonBlankLines(after.at("system.ini"))),
               Edited(before.at("system.ini"), {},
                      {{"display=*vdd,*vflatd", "FileSysChange=off"},

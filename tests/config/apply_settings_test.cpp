@@ -105,17 +105,26 @@ INSTANTIATE_TEST_SUITE_P(
                      platform::RegValue{ValueType::Binary, std::string("\x00\x00", 2)}},
         RegistryCase{"SnapOn", "SysSets", "MouseOnDefault", "1", RootKey::CurrentUser, "Control Panel\\Mouse",
                      "SnapToDefaultButton", Dword(1)},
-        RegistryCase{"SmoothOff", "WinSets", "SmoothScroll", "0", RootKey::CurrentUser, kDesktop, "SmoothScroll", Dword(0)},
-        RegistryCase{"FontOn", "WinSets", "FontAntiAlising", "1", RootKey::CurrentUser, kDesktop, "FontSmoothing", Sz("1")},
-        RegistryCase{"ScrollOn", "WinSets", "MinAnim", "1", RootKey::CurrentUser, kAdvanced, "StartMenuScrollPrograms", Sz("YES")},
-        RegistryCase{"ScrollOff", "WinSets", "MinAnim", "0", RootKey::CurrentUser, kAdvanced, "StartMenuScrollPrograms", Sz("NO")},
-        RegistryCase{"Owner", "WinSets", "Owner", "Änne Groß", RootKey::LocalMachine, kVersion, "RegisteredOwner", Sz("Änne Groß")},
+        RegistryCase{"SmoothOff", "WinSets", "SmoothScroll", "0", RootKey::CurrentUser, kDesktop, "SmoothScroll",
+                     Dword(0)},
+        RegistryCase{"FontOn", "WinSets", "FontAntiAlising", "1", RootKey::CurrentUser, kDesktop, "FontSmoothing",
+                     Sz("1")},
+        RegistryCase{"ScrollOn", "WinSets", "MinAnim", "1", RootKey::CurrentUser, kAdvanced, "StartMenuScrollPrograms",
+                     Sz("YES")},
+        RegistryCase{"ScrollOff", "WinSets", "MinAnim", "0", RootKey::CurrentUser, kAdvanced, "StartMenuScrollPrograms",
+                     Sz("NO")},
+        RegistryCase{"Owner", "WinSets", "Owner", "Änne Groß", RootKey::LocalMachine, kVersion, "RegisteredOwner",
+                     Sz("Änne Groß")},
         RegistryCase{"LogonOn", "NetSets", "NoCancel", "1", RootKey::LocalMachine, kLogon, "MustBeValidated", Dword(1)},
-        RegistryCase{"LogonOff", "NetSets", "NoCancel", "0", RootKey::LocalMachine, kLogon, "MustBeValidated", std::nullopt},
-        RegistryCase{"CrawlOn", "NetSets", "NoNetcrawl", "1", RootKey::CurrentUser, kAdvanced, "NoNetcrawling", Dword(1)},
-        RegistryCase{"CrawlOff", "NetSets", "NoNetcrawl", "0", RootKey::CurrentUser, kAdvanced, "NoNetcrawling", std::nullopt},
+        RegistryCase{"LogonOff", "NetSets", "NoCancel", "0", RootKey::LocalMachine, kLogon, "MustBeValidated",
+                     std::nullopt},
+        RegistryCase{"CrawlOn", "NetSets", "NoNetcrawl", "1", RootKey::CurrentUser, kAdvanced, "NoNetcrawling",
+                     Dword(1)},
+        RegistryCase{"CrawlOff", "NetSets", "NoNetcrawl", "0", RootKey::CurrentUser, kAdvanced, "NoNetcrawling",
+                     std::nullopt},
         RegistryCase{"FullScreenOn", "NetSets", "FullScreen", "1", RootKey::CurrentUser, kIe, "FullScreen", Sz("YES")},
-        RegistryCase{"FullScreenOff", "NetSets", "FullScreen", "0", RootKey::CurrentUser, kIe, "FullScreen", std::nullopt}),
+        RegistryCase{"FullScreenOff", "NetSets", "FullScreen", "0", RootKey::CurrentUser, kIe, "FullScreen",
+                     std::nullopt}),
     [](const ::testing::TestParamInfo<RegistryCase>& info) { return std::string(info.param.name); });
 
 TEST_F(ApplySettingsTest, FullWindowDraggingIsSavedAndBroadcast) {
@@ -277,8 +286,12 @@ class RebootTest : public CloseQueryTest, public ::testing::WithParamInterface<R
 
 TEST_P(RebootTest, ExitOptionAndRestartFlagDecideTheQuestion) {
     const RebootCase& c = GetParam();
-    if (c.exitOption) RegSet(RootKey::CurrentUser, std::string(kOptions) + "\\Options", "Exit", ValueType::Sz, platform::SzData(*c.exitOption));
-    if (c.restartFlag) RegSet(RootKey::CurrentUser, std::string(kOptions) + "\\General", "ExitMode", ValueType::Sz, platform::SzData("1"));
+    if (c.exitOption)
+        RegSet(RootKey::CurrentUser, std::string(kOptions) + "\\Options", "Exit", ValueType::Sz,
+               platform::SzData(*c.exitOption));
+    if (c.restartFlag)
+        RegSet(RootKey::CurrentUser, std::string(kOptions) + "\\General", "ExitMode", ValueType::Sz,
+               platform::SzData("1"));
     if (c.asked) user.answers = {Answer::No};
     EXPECT_TRUE(Close(false));
     ASSERT_EQ(user.asked.size(), c.asked ? 1u : 0u);

@@ -30,8 +30,7 @@ TEST_F(BigIniFileTest, DuplicateSectionsInOtherCaseLoadAsOneAndSurviveUntouched)
 TEST_F(BigIniFileTest, WritesGoToTheFirstOfDuplicateSectionsAndTheLaterOneStaysInPlace) {
     machine.Put(file, "[Options]\r\nA=1\r\n[Other]\r\nX=1\r\n[OPTIONS]\r\nA=2\r\n");
     { TBigIniFile(file).WriteString("options", "B", "7"); }
-    EXPECT_EQ(machine.Get(file),
-              "[Options]\r\nA=1\r\nB=7\r\n\r\n[Other]\r\nX=1\r\n\r\n[OPTIONS]\r\nA=2\r\n\r\n");
+    EXPECT_EQ(machine.Get(file), "[Options]\r\nA=1\r\nB=7\r\n\r\n[Other]\r\nX=1\r\n\r\n[OPTIONS]\r\nA=2\r\n\r\n");
 }
 
 TEST_F(BigIniFileTest, SectionWithoutEntriesIsNotWritten) {

@@ -1,8 +1,8 @@
 #include "config/registry.h"
 
-#include <functional>
-
 #include <gtest/gtest.h>
+
+#include <functional>
 
 #include "config/errors.h"
 #include "config/reg_ini_file.h"

@@ -1,8 +1,8 @@
 #include "config/temp_config.h"
 
-#include <map>
-
 #include <gtest/gtest.h>
+
+#include <map>
 
 #include "config/errors.h"
 #include "config/ini_file.h"
@@ -30,14 +30,21 @@ protected:
 TEST_F(TempConfigTest, SampleMachineGivesEveryKey) {
     Snapshot();
     const std::map<std::pair<std::string, std::string>, std::string> expected = {
-        {{"winini_Options", "NoDownMessage"}, "0"}, {{"winini_Options", "NoEndLogo"}, "0"},
-        {{"sysini_386Enh", "FileSysChange"}, "on"}, {{"SysSets", "BeepOnError"}, "1"},
-        {{"SysSets", "NameNumericTail"}, "1"},      {{"SysSets", "DisablePositionSave"}, "0"},
-        {{"SysSets", "MouseOnDefault"}, "0"},       {{"WinSets", "BMPIco"}, "0"},
-        {{"WinSets", "SmoothScroll"}, "1"},         {{"WinSets", "FontAntiAlising"}, "0"},
-        {{"WinSets", "MinAnim"}, "1"},              {{"WinSets", "Owner"}, "Jörg Sommer"},
+        {{"winini_Options", "NoDownMessage"}, "0"},
+        {{"winini_Options", "NoEndLogo"}, "0"},
+        {{"sysini_386Enh", "FileSysChange"}, "on"},
+        {{"SysSets", "BeepOnError"}, "1"},
+        {{"SysSets", "NameNumericTail"}, "1"},
+        {{"SysSets", "DisablePositionSave"}, "0"},
+        {{"SysSets", "MouseOnDefault"}, "0"},
+        {{"WinSets", "BMPIco"}, "0"},
+        {{"WinSets", "SmoothScroll"}, "1"},
+        {{"WinSets", "FontAntiAlising"}, "0"},
+        {{"WinSets", "MinAnim"}, "1"},
+        {{"WinSets", "Owner"}, "Jörg Sommer"},
         {{"WinSets", "Organ"}, "Sommer Elektrotechnik GmbH"},
-        {{"NetSets", "NoCancel"}, "0"},             {{"NetSets", "FullScreen"}, "0"},
+        {{"NetSets", "NoCancel"}, "0"},
+        {{"NetSets", "FullScreen"}, "0"},
         {{"NetSets", "NoNetcrawl"}, "0"},
     };
     for (const auto& [where, value] : expected) {
@@ -90,33 +97,58 @@ INSTANTIATE_TEST_SUITE_P(
         SourceCase{"BeepYes", RootKey::CurrentUser, kSound, "Beep", Sz("Yes"), "SysSets", "BeepOnError", "1"},
         SourceCase{"BeepNo", RootKey::CurrentUser, kSound, "Beep", Sz("No"), "SysSets", "BeepOnError", "0"},
         SourceCase{"BeepNumber", RootKey::CurrentUser, kSound, "Beep", Dword(1), "SysSets", "BeepOnError", kNotWritten},
-        SourceCase{"TailOne", RootKey::LocalMachine, kFs, "NameNumericTail", Bin("\x01"), "SysSets", "NameNumericTail", "1"},
-        SourceCase{"TailOneZero", RootKey::LocalMachine, kFs, "NameNumericTail", Bin(std::string("\x01\x00", 2)), "SysSets", "NameNumericTail", "1"},
-        SourceCase{"TailOneOne", RootKey::LocalMachine, kFs, "NameNumericTail", Bin("\x01\x01"), "SysSets", "NameNumericTail", "0"},
-        SourceCase{"TailZero", RootKey::LocalMachine, kFs, "NameNumericTail", Bin(std::string("\x00", 1)), "SysSets", "NameNumericTail", "0"},
-        SourceCase{"TailMissing", RootKey::LocalMachine, kFs, "NameNumericTail", std::nullopt, "SysSets", "NameNumericTail", "0"},
-        SourceCase{"TailFourBytes", RootKey::LocalMachine, kFs, "NameNumericTail", Bin(std::string("\x01\x00\x00\x00", 4)), "SysSets", "NameNumericTail", kNotWritten},
-        SourceCase{"SnapOne", RootKey::CurrentUser, kMouse, "SnapToDefaultButton", Dword(1), "SysSets", "MouseOnDefault", "1"},
-        SourceCase{"SnapText", RootKey::CurrentUser, kMouse, "SnapToDefaultButton", Sz("1"), "SysSets", "MouseOnDefault", "0"},
-        SourceCase{"SnapMissing", RootKey::CurrentUser, kMouse, "SnapToDefaultButton", std::nullopt, "SysSets", "MouseOnDefault", "0"},
-        SourceCase{"IconOfPicture", RootKey::ClassesRoot, "Paint.Picture\\DefaultIcon", "", Sz("%1"), "WinSets", "BMPIco", "1"},
-        SourceCase{"IconOfProgram", RootKey::ClassesRoot, "Paint.Picture\\DefaultIcon", "", Sz("C:\\P\\MSPAINT.EXE,1"), "WinSets", "BMPIco", "0"},
-        SourceCase{"SmoothMissing", RootKey::CurrentUser, kDesktop, "SmoothScroll", std::nullopt, "WinSets", "SmoothScroll", kNotWritten},
-        SourceCase{"SmoothTwo", RootKey::CurrentUser, kDesktop, "SmoothScroll", Dword(2), "WinSets", "SmoothScroll", "1"},
-        SourceCase{"SmoothOff", RootKey::CurrentUser, kDesktop, "SmoothScroll", Dword(0), "WinSets", "SmoothScroll", "0"},
-        SourceCase{"FontSmoothingTwo", RootKey::CurrentUser, kDesktop, "FontSmoothing", Sz("2"), "WinSets", "FontAntiAlising", "0"},
-        SourceCase{"FontSmoothingOne", RootKey::CurrentUser, kDesktop, "FontSmoothing", Sz("1"), "WinSets", "FontAntiAlising", "1"},
-        SourceCase{"FontSmoothingMissing", RootKey::CurrentUser, kDesktop, "FontSmoothing", std::nullopt, "WinSets", "FontAntiAlising", "0"},
-        SourceCase{"ScrollProgramsNo", RootKey::CurrentUser, kAdvanced, "StartMenuScrollPrograms", Sz("no"), "WinSets", "MinAnim", "0"},
-        SourceCase{"ScrollProgramsYes", RootKey::CurrentUser, kAdvanced, "StartMenuScrollPrograms", Sz("yes"), "WinSets", "MinAnim", "1"},
-        SourceCase{"OwnerMissing", RootKey::LocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "RegisteredOwner", std::nullopt, "WinSets", "Owner", ""},
+        SourceCase{"TailOne", RootKey::LocalMachine, kFs, "NameNumericTail", Bin("\x01"), "SysSets", "NameNumericTail",
+                   "1"},
+        SourceCase{"TailOneZero", RootKey::LocalMachine, kFs, "NameNumericTail", Bin(std::string("\x01\x00", 2)),
+                   "SysSets", "NameNumericTail", "1"},
+        SourceCase{"TailOneOne", RootKey::LocalMachine, kFs, "NameNumericTail", Bin("\x01\x01"), "SysSets",
+                   "NameNumericTail", "0"},
+        SourceCase{"TailZero", RootKey::LocalMachine, kFs, "NameNumericTail", Bin(std::string("\x00", 1)), "SysSets",
+                   "NameNumericTail", "0"},
+        SourceCase{"TailMissing", RootKey::LocalMachine, kFs, "NameNumericTail", std::nullopt, "SysSets",
+                   "NameNumericTail", "0"},
+        SourceCase{"TailFourBytes", RootKey::LocalMachine, kFs, "NameNumericTail",
+                   Bin(std::string("\x01\x00\x00\x00", 4)), "SysSets", "NameNumericTail", kNotWritten},
+        SourceCase{"SnapOne", RootKey::CurrentUser, kMouse, "SnapToDefaultButton", Dword(1), "SysSets",
+                   "MouseOnDefault", "1"},
+        SourceCase{"SnapText", RootKey::CurrentUser, kMouse, "SnapToDefaultButton", Sz("1"), "SysSets",
+                   "MouseOnDefault", "0"},
+        SourceCase{"SnapMissing", RootKey::CurrentUser, kMouse, "SnapToDefaultButton", std::nullopt, "SysSets",
+                   "MouseOnDefault", "0"},
+        SourceCase{"IconOfPicture", RootKey::ClassesRoot, "Paint.Picture\\DefaultIcon", "", Sz("%1"), "WinSets",
+                   "BMPIco", "1"},
+        SourceCase{"IconOfProgram", RootKey::ClassesRoot, "Paint.Picture\\DefaultIcon", "", Sz("C:\\P\\MSPAINT.EXE,1"),
+                   "WinSets", "BMPIco", "0"},
+        SourceCase{"SmoothMissing", RootKey::CurrentUser, kDesktop, "SmoothScroll", std::nullopt, "WinSets",
+                   "SmoothScroll", kNotWritten},
+        SourceCase{"SmoothTwo", RootKey::CurrentUser, kDesktop, "SmoothScroll", Dword(2), "WinSets", "SmoothScroll",
+                   "1"},
+        SourceCase{"SmoothOff", RootKey::CurrentUser, kDesktop, "SmoothScroll", Dword(0), "WinSets", "SmoothScroll",
+                   "0"},
+        SourceCase{"FontSmoothingTwo", RootKey::CurrentUser, kDesktop, "FontSmoothing", Sz("2"), "WinSets",
+                   "FontAntiAlising", "0"},
+        SourceCase{"FontSmoothingOne", RootKey::CurrentUser, kDesktop, "FontSmoothing", Sz("1"), "WinSets",
+                   "FontAntiAlising", "1"},
+        SourceCase{"FontSmoothingMissing", RootKey::CurrentUser, kDesktop, "FontSmoothing", std::nullopt, "WinSets",
+                   "FontAntiAlising", "0"},
+        SourceCase{"ScrollProgramsNo", RootKey::CurrentUser, kAdvanced, "StartMenuScrollPrograms", Sz("no"), "WinSets",
+                   "MinAnim", "0"},
+        SourceCase{"ScrollProgramsYes", RootKey::CurrentUser, kAdvanced, "StartMenuScrollPrograms", Sz("yes"),
+                   "WinSets", "MinAnim", "1"},
+        SourceCase{"OwnerMissing", RootKey::LocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion",
+                   "RegisteredOwner", std::nullopt, "WinSets", "Owner", ""},
         SourceCase{"LogonOne", RootKey::LocalMachine, kLogon, "MustBeValidated", Dword(1), "NetSets", "NoCancel", "1"},
-        SourceCase{"LogonMissing", RootKey::LocalMachine, kLogon, "MustBeValidated", std::nullopt, "NetSets", "NoCancel", kNotWritten},
+        SourceCase{"LogonMissing", RootKey::LocalMachine, kLogon, "MustBeValidated", std::nullopt, "NetSets",
+                   "NoCancel", kNotWritten},
         SourceCase{"FullScreenYes", RootKey::CurrentUser, kIe, "FullScreen", Sz("yes"), "NetSets", "FullScreen", "1"},
-        SourceCase{"FullScreenMissing", RootKey::CurrentUser, kIe, "FullScreen", std::nullopt, "NetSets", "FullScreen", "0"},
-        SourceCase{"CrawlOne", RootKey::CurrentUser, kAdvanced, "NoNetcrawling", Dword(1), "NetSets", "NoNetcrawl", "1"},
-        SourceCase{"CrawlTwo", RootKey::CurrentUser, kAdvanced, "NoNetcrawling", Dword(2), "NetSets", "NoNetcrawl", "0"},
-        SourceCase{"CrawlMissing", RootKey::CurrentUser, kAdvanced, "NoNetcrawling", std::nullopt, "NetSets", "NoNetcrawl", kNotWritten}),
+        SourceCase{"FullScreenMissing", RootKey::CurrentUser, kIe, "FullScreen", std::nullopt, "NetSets", "FullScreen",
+                   "0"},
+        SourceCase{"CrawlOne", RootKey::CurrentUser, kAdvanced, "NoNetcrawling", Dword(1), "NetSets", "NoNetcrawl",
+                   "1"},
+        SourceCase{"CrawlTwo", RootKey::CurrentUser, kAdvanced, "NoNetcrawling", Dword(2), "NetSets", "NoNetcrawl",
+                   "0"},
+        SourceCase{"CrawlMissing", RootKey::CurrentUser, kAdvanced, "NoNetcrawling", std::nullopt, "NetSets",
+                   "NoNetcrawl", kNotWritten}),
     [](const ::testing::TestParamInfo<SourceCase>& info) { return std::string(info.param.name); });
 
 TEST_F(TempConfigTest, UnreadableSourcesDoNotStopTheOtherSettings) {
@@ -125,9 +157,13 @@ TEST_F(TempConfigTest, UnreadableSourcesDoNotStopTheOtherSettings) {
     Snapshot();
     EXPECT_EQ(Key("NetSets", "NoCancel"), kNotWritten);
     EXPECT_EQ(Key("WinSets", "SmoothScroll"), kNotWritten);
-    for (const auto& [section, key] : std::vector<std::pair<const char*, const char*>>{
-             {"WinSets", "FontAntiAlising"}, {"WinSets", "DragFull"}, {"WinSets", "MinAnim"}, {"WinSets", "Owner"},
-             {"WinSets", "Organ"}, {"NetSets", "FullScreen"}, {"NetSets", "NoNetcrawl"}}) {
+    for (const auto& [section, key] : std::vector<std::pair<const char*, const char*>>{{"WinSets", "FontAntiAlising"},
+                                                                                       {"WinSets", "DragFull"},
+                                                                                       {"WinSets", "MinAnim"},
+                                                                                       {"WinSets", "Owner"},
+                                                                                       {"WinSets", "Organ"},
+                                                                                       {"NetSets", "FullScreen"},
+                                                                                       {"NetSets", "NoNetcrawl"}}) {
         EXPECT_NE(Key(section, key), kNotWritten) << section << "/" << key;
     }
 }

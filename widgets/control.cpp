@@ -231,6 +231,19 @@ bool TControl::Focused() {
 
 bool TControl::FilterInputFor(TControl&, const InputEvent&) { return false; }
 
+namespace {
+
+InputEvent MouseEvent(InputEvent::Kind kind, TMouseButton button, int x, int y) {
+    InputEvent event;
+    event.kind = kind;
+    event.button = button;
+    event.x = x;
+    event.y = y;
+    return event;
+}
+
+}  // namespace
+
 bool TControl::Dispatch(const InputEvent& event) {
     for (TControl* c = this; c; c = c->parent_)
         if (c->FilterInputFor(*this, event)) return true;
@@ -239,23 +252,13 @@ bool TControl::Dispatch(const InputEvent& event) {
 
 void TControl::MouseDown(TMouseButton button, int x, int y) {
     if (!enabled_) return;
-    InputEvent event;
-    event.kind = InputEvent::MouseDown;
-    event.button = button;
-    event.x = x;
-    event.y = y;
-    if (Dispatch(event)) return;
+    if (Dispatch(MouseEvent(InputEvent::MouseDown, button, x, y))) return;
     DoMouseDown(button, x, y);
 }
 
 void TControl::MouseUp(TMouseButton button, int x, int y) {
     if (!enabled_) return;
-    InputEvent event;
-    event.kind = InputEvent::MouseUp;
-    event.button = button;
-    event.x = x;
-    event.y = y;
-    if (Dispatch(event)) {
+    if (Dispatch(MouseEvent(InputEvent::MouseUp, button, x, y))) {
         if (button == mbLeft) pressed_ = false;
         return;
     }
@@ -303,14 +306,7 @@ char TControl::KeyPress(char key) {
     return key;
 }
 
-void TControl::ContextPopup(int x, int y) {
-    InputEvent event;
-    event.kind = InputEvent::ContextMenu;
-    event.button = mbRight;
-    event.x = x;
-    event.y = y;
-    Dispatch(event);
-}
+void TControl::ContextPopup(int x, int y) { Dispatch(MouseEvent(InputEvent::ContextMenu, mbRight, x, y)); }
 
 void TControl::PerformClick() {
     MouseEnter();

@@ -178,20 +178,13 @@ void ContainerPeer::PaintDecoration(HDC dc) {
 }
 
 void ContainerPeer::Paint() {
-    PAINTSTRUCT paint = {};
-    HDC screen = BeginPaint(window_, &paint);
-    RECT client = {};
-    GetClientRect(window_, &client);
-    DibCanvas canvas(client.right, client.bottom);
-    if (canvas.Valid()) {
+    PaintBuffered(window_, [this](DibCanvas& canvas, const RECT& client) {
         FillRect(canvas.Dc(), &client, fonts_.Brush(control_.Color()));
         PaintDecoration(canvas.Dc());
         if (const TWinControl* window = AsWindow(control_))
             for (TControl* child : window->Children())
                 if (child->Visible() && !child->Peer()) PaintGraphicControl(canvas, *child, fonts_);
-        BitBlt(screen, 0, 0, client.right, client.bottom, canvas.Dc(), 0, 0, SRCCOPY);
-    }
-    EndPaint(window_, &paint);
+    });
 }
 
 }  // namespace widgets::win32

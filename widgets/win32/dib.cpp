@@ -67,4 +67,17 @@ TBitmap CaptureWindow(HWND window) {
     return canvas.ToBitmap();
 }
 
+void PaintBuffered(HWND window, const std::function<void(DibCanvas& canvas, const RECT& client)>& draw) {
+    PAINTSTRUCT paint = {};
+    HDC screen = BeginPaint(window, &paint);
+    RECT client = {};
+    GetClientRect(window, &client);
+    DibCanvas canvas(client.right, client.bottom);
+    if (canvas.Valid()) {
+        draw(canvas, client);
+        BitBlt(screen, 0, 0, client.right, client.bottom, canvas.Dc(), 0, 0, SRCCOPY);
+    }
+    EndPaint(window, &paint);
+}
+
 }  // namespace widgets::win32

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "widgets/bitmap.h"
@@ -42,5 +43,10 @@ private:
 
 // What the window shows now, as a picture of its client area.
 TBitmap CaptureWindow(HWND window);
+
+// Answers WM_PAINT of a window: draw paints the whole client area into an
+// off-screen canvas, which then goes to the screen in one piece, so that
+// nothing flickers.
+void PaintBuffered(HWND window, const std::function<void(DibCanvas& canvas, const RECT& client)>& draw);
 
 }  // namespace widgets::win32

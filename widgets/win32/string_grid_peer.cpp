@@ -59,16 +59,9 @@ void StringGridPeer::Paint(HDC dc, const TStringGrid& grid, FontCache& fonts, in
 }
 
 void StringGridPeer::PaintWindow() {
-    PAINTSTRUCT paint = {};
-    HDC screen = BeginPaint(window_, &paint);
-    RECT client = {};
-    GetClientRect(window_, &client);
-    DibCanvas canvas(client.right, client.bottom);
-    if (canvas.Valid()) {
+    PaintBuffered(window_, [this](DibCanvas& canvas, const RECT& client) {
         Paint(canvas.Dc(), dynamic_cast<const TStringGrid&>(control_), fonts_, client.right, client.bottom);
-        BitBlt(screen, 0, 0, client.right, client.bottom, canvas.Dc(), 0, 0, SRCCOPY);
-    }
-    EndPaint(window_, &paint);
+    });
 }
 
 TBitmap StringGridPeer::Capture() {

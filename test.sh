@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Sets the machine up, builds the three builds and runs every check:
-#   the native suite (Linux, fake platform), the win64 suite under Wine as
-#   Windows 98 (on Xvfb when there is no display), the GUI test of the program
-#   under Wine (tests/gui, on an Xvfb of its own), the fuzz run, and the
-#   Windows 95/98/ME import check of the win32 build.
+#   the layer check of the includes (docs/map.md), the native suite (Linux,
+#   fake platform), the win64 suite under Wine as Windows 98 (on Xvfb when
+#   there is no display), the GUI test of the program under Wine (tests/gui,
+#   on an Xvfb of its own), the fuzz run, and the Windows 95/98/ME import
+#   check of the win32 build.
 # Goes on after a failed part, prints a summary, and exits non-zero when any
 # part failed.
 #
@@ -106,6 +107,10 @@ wine_tests() {
   ctest --preset win64 --no-tests=error
 }
 
+layer_check() {
+  python3 tools/check_layers_test.py && python3 tools/check_layers.py
+}
+
 import_check() {
   python3 tools/check_win9x_imports_test.py || return 1
   local binaries
@@ -123,6 +128,8 @@ if ! run_part "set-up" bash tools/setup.sh; then
   summary
   exit 1
 fi
+
+run_part "layer check" layer_check
 
 if run_part "native build" build_preset native; then
   run_part "native tests" native_tests

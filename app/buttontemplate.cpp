@@ -1,9 +1,7 @@
 #include "app/buttontemplate.h"
 
-#include <cstdio>
-
-#include "app/pictures.h"
 #include "widgets/make_control.h"
+#include "widgets/pictures.h"
 
 namespace app {
 
@@ -24,7 +22,7 @@ TButtTemplate::TButtTemplate(widgets::TComponent* owner) : widgets::TForm(owner)
                                                             24 * (number - 1), 115, 24);
         char file[16];
         std::snprintf(file, sizeof file, "button%02d.bmp", number);
-        image->SetPicture(LoadPicture(file));
+        image->SetPicture(widgets::LoadPicture(file));
         images_[number - 1] = image;
     }
 }

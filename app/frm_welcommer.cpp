@@ -1,8 +1,8 @@
 #include "app/frm_welcommer.h"
 
-#include "app/pictures.h"
 #include "platform/helpers.h"
 #include "widgets/make_control.h"
+#include "widgets/pictures.h"
 
 namespace app {
 

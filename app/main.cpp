@@ -5,7 +5,6 @@
 #include "app/form_placement.h"
 #include "app/frm_template.h"
 #include "app/frm_welcommer.h"
-#include "app/pictures.h"
 #include "app/splash.h"
 #include "app/wnd_order.h"
 #include "config/apply_settings.h"
@@ -17,6 +16,7 @@
 #include "widgets/application.h"
 #include "widgets/dialog_host.h"
 #include "widgets/make_control.h"
+#include "widgets/pictures.h"
 
 namespace app {
 
@@ -225,7 +225,7 @@ void THalvornQuellwerk::BitmapButton30Click(TComponent*) { WhatsThis1->EnterMode
 
 void THalvornQuellwerk::Image2Click(TComponent*) {
     // A shell that cannot open the address is not reported.
-    platform::Get().system().ShellOpen(kWebAddress);
+    platform::Get().shell().ShellOpen(kWebAddress);
 }
 
 void THalvornQuellwerk::MainFormContainerFormChange(TComponent*, TForm* OldForm) {
@@ -234,6 +234,8 @@ void THalvornQuellwerk::MainFormContainerFormChange(TComponent*, TForm* OldForm)
     if (OldForm == Frame_Welcome) Frame_Welcome = nullptr;
     if (OldForm == Wnd_Settings) Wnd_Settings = nullptr;
     if (OldForm == Wnd_Template) Wnd_Template = nullptr;
+    if (OldForm == FRM_Service) FRM_Service = nullptr;
+    if (OldForm == WndOrder) WndOrder = nullptr;
     FormPlacement1->SetActive(RestorePosOption());
 }
 

@@ -80,9 +80,8 @@ public:
     widgets::TFontHolder* FontHolder1 = nullptr;  // the interface font, Tahoma
     widgets::TBlendTransition* BlendTransition = nullptr;
 
-    // The pages shown now, one reference per kind. The container clears
-    // those of the welcome page, the settings window, the hosted module
-    // page and the system information page when it gives them up.
+    // The pages shown now, one reference per kind, each cleared when the
+    // container gives its page up.
     TFrame_Welcome* Frame_Welcome = nullptr;
     pages::TWnd_Settings* Wnd_Settings = nullptr;
     TWnd_Template* Wnd_Template = nullptr;

@@ -1,8 +1,8 @@
 #include "app/splash.h"
 
-#include "app/pictures.h"
 #include "app/start_hooks.h"
 #include "widgets/make_control.h"
+#include "widgets/pictures.h"
 
 namespace app {
 

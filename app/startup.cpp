@@ -80,18 +80,23 @@ THalvornQuellwerk* StartProgram() {
 }
 
 void EndProgram() {
+    // Every step runs, also after an earlier one failed: the main window's
+    // OnDestroy deletes the temp config files of this run.
+    TFirstError errors;
     if (TFrmSplash* splash = FrmSplash()) {
         SetFrmSplash(nullptr);
-        TComponent::Free(splash);
+        errors.Run([&] { TComponent::Free(splash); });
     }
     if (THalvornQuellwerk* main = MainWindow()) {
         Application().SetMainForm(nullptr);
-        TComponent::Free(main);
+        errors.Run([&] { TComponent::Free(main); });
     }
-    TComponent::Free(g_hiddenOrder);
+    errors.Run([&] { TComponent::Free(g_hiddenOrder); });
     g_hiddenOrder = nullptr;
-    TComponent::Free(ButtTemplate());
+    TButtTemplate* pictures = ButtTemplate();
     SetButtTemplate(nullptr);
+    errors.Run([&] { TComponent::Free(pictures); });
+    errors.Rethrow();
 }
 
 namespace {
@@ -110,6 +115,11 @@ void TraceStart(uint32_t startedAt) {
     p.files().WriteFile(*path, p.files().ReadFile(*path).value_or(std::string()) + line);
 }
 
+void ShowEndingError(const std::exception& error) {
+    const ErrorMessage message = AppExceptionMessage(error, Application().Title);
+    ShowMessageBox(message.text, message.caption, mbOK, miError);
+}
+
 }  // namespace
 
 int RunProgram() {
@@ -122,10 +132,14 @@ int RunProgram() {
     } catch (const std::exception& error) {
         // An error of the start itself, before the message loop runs: shown
         // like any other, and the program ends in order.
-        const ErrorMessage message = AppExceptionMessage(error, Application().Title);
-        ShowMessageBox(message.text, message.caption, mbOK, miError);
+        ShowEndingError(error);
     }
-    EndProgram();
+    try {
+        EndProgram();
+    } catch (const std::exception& error) {
+        // Everything was freed all the same; the user still learns of it.
+        ShowEndingError(error);
+    }
     return 0;
 }
 

@@ -12,7 +12,8 @@ class THalvornQuellwerk;
 THalvornQuellwerk* StartProgram();
 
 // Frees what the start made: the main window (which deletes the temp
-// config), the product information form and the button template.
+// config), the product information form and the button template. Every
+// step runs; the first error is raised after the last.
 void EndProgram();
 
 // StartProgram, the message loop, EndProgram. The exit code.

@@ -5,13 +5,13 @@
 #include <optional>
 #include <string>
 
+#include "platform/text.h"
+
 namespace config {
 
-// Upper case of ASCII letters only; other bytes stay as they are.
-std::string UpperCase(const std::string& text);
-
-// Comparison without regard to case: the upper-case forms of both texts.
-bool SameText(const std::string& a, const std::string& b);
+// Case is ignored for ASCII letters only, as everywhere in the program.
+using platform::SameText;
+using platform::UpperCase;
 
 // A whole number as the INI stores read it: an optional sign and decimal
 // digits, after leading blanks. With allowHex, "0x" or "0X" followed by up

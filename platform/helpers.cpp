@@ -1,17 +1,8 @@
 #include "platform/helpers.h"
 
+#include "platform/text.h"
+
 namespace platform {
-
-namespace {
-
-std::string Trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return std::string();
-    const auto last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
-}
-
-}  // namespace
 
 std::string ProgramFolder() {
     const std::string exe = Get().files().ModuleFileName();
@@ -21,7 +12,7 @@ std::string ProgramFolder() {
 
 WindowsRelease ClassifyRelease(const VersionRecord& version, const std::optional<FileVersion>& kernel32) {
     if (version.platformId != kPlatformWindows) return WindowsRelease::None;
-    const std::string service = Trimmed(version.servicePack);
+    const std::string service = Trim(version.servicePack, kSpaces);
     if (version.minor < 10) return service == "B" ? WindowsRelease::Win95OSR2 : WindowsRelease::Win95;
     if (version.minor < 90) {
         if (kernel32 && kernel32->major == 4 && kernel32->minor == 90) return WindowsRelease::WinME;

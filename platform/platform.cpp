@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "platform/text.h"
+
 namespace platform {
 
 namespace {
@@ -17,10 +19,7 @@ void Install(Platform* p) { g_current = p; }
 
 std::string ResourceName(const std::string& fileName) {
     std::string name = fileName;
-    for (char& c : name) {
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-        if (c == '.') c = '_';
-    }
+    for (char& c : name) c = c == '.' ? '_' : UpperAscii(c);
     return name;
 }
 

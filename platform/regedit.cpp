@@ -3,38 +3,14 @@
 #include <cstdio>
 #include <optional>
 
+#include "platform/text.h"
+
 namespace platform {
 
 namespace {
 
 constexpr RootKey kAllRoots[] = {RootKey::ClassesRoot, RootKey::CurrentUser, RootKey::LocalMachine,
                                  RootKey::Users,       RootKey::CurrentConfig, RootKey::DynData};
-
-char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 0x20) : c; }
-
-bool EqualNoCase(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (Upper(a[i]) != Upper(b[i])) return false;
-    }
-    return true;
-}
-
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-
-std::string TrimLeft(const std::string& text) {
-    size_t first = 0;
-    while (first < text.size() && IsBlank(text[first])) ++first;
-    return text.substr(first);
-}
-
-std::string TrimRight(const std::string& text) {
-    size_t end = text.size();
-    while (end > 0 && IsBlank(text[end - 1])) --end;
-    return text.substr(0, end);
-}
-
-std::string Trim(const std::string& text) { return TrimLeft(TrimRight(text)); }
 
 std::string Quoted(const std::string& text) {
     std::string out = "\"";
@@ -140,7 +116,7 @@ std::optional<std::string> ReadHexList(const std::string& text) {
         digits.clear();
         return true;
     };
-    const std::string body = Trim(text);
+    const std::string body = Trim(text, kWhiteSpace);
     if (body.empty()) return out;
     for (char c : body) {
         if (c == ',') {
@@ -157,11 +133,11 @@ std::optional<RegValue> ReadValueData(const std::string& text) {
     if (!text.empty() && text[0] == '"') {
         size_t pos = 0;
         auto str = ReadQuoted(text, pos);
-        if (!str || !Trim(text.substr(pos)).empty()) return std::nullopt;
+        if (!str || !Trim(text.substr(pos), kWhiteSpace).empty()) return std::nullopt;
         return RegValue{ValueType::Sz, SzData(*str)};
     }
     if (text.compare(0, 6, "dword:") == 0) {
-        const std::string digits = Trim(text.substr(6));
+        const std::string digits = Trim(text.substr(6), kWhiteSpace);
         if (digits.empty() || digits.size() > 8) return std::nullopt;
         uint32_t number = 0;
         for (char c : digits) {
@@ -205,9 +181,9 @@ std::vector<std::string> LogicalLines(const std::string& text) {
         std::string line = text.substr(pos, end - pos);
         if (!line.empty() && line.back() == '\r') line.pop_back();
         pos = end + 1;
-        if (continued) line = TrimLeft(line);
+        if (continued) line = TrimLeft(line, kWhiteSpace);
         current += line;
-        const std::string trimmed = TrimRight(current);
+        const std::string trimmed = TrimRight(current, kWhiteSpace);
         // Hex data breaks after a comma (or right after "hex:"); a quoted
         // string never ends in a backslash.
         const bool breaks = trimmed.size() >= 2 && trimmed.back() == '\\' &&
@@ -261,13 +237,13 @@ std::string ExportRegedit(Registry& registry, const std::vector<RootKey>& roots)
 bool ImportRegedit(Registry& registry, const std::string& text) {
     const auto lines = LogicalLines(text);
     size_t index = 0;
-    while (index < lines.size() && Trim(lines[index]).empty()) ++index;
-    if (index == lines.size() || Trim(lines[index]) != "REGEDIT4") return false;
+    while (index < lines.size() && Trim(lines[index], kWhiteSpace).empty()) ++index;
+    if (index == lines.size() || Trim(lines[index], kWhiteSpace) != "REGEDIT4") return false;
     ++index;
 
     std::unique_ptr<RegKey> key;
     for (; index < lines.size(); ++index) {
-        const std::string line = Trim(lines[index]);
+        const std::string line = Trim(lines[index], kWhiteSpace);
         if (line.empty() || line[0] == ';') continue;
         if (line[0] == '[') {
             if (line.back() != ']') return false;
@@ -279,7 +255,7 @@ bool ImportRegedit(Registry& registry, const std::string& text) {
             const std::string rest = slash == std::string::npos ? std::string() : path.substr(slash + 1);
             std::optional<RootKey> root;
             for (RootKey candidate : kAllRoots) {
-                if (EqualNoCase(rootName, RootKeyName(candidate))) root = candidate;
+                if (SameText(rootName, RootKeyName(candidate))) root = candidate;
             }
             if (!root) return false;
             key.reset();
@@ -303,7 +279,7 @@ bool ImportRegedit(Registry& registry, const std::string& text) {
         }
         while (pos < line.size() && (line[pos] == ' ' || line[pos] == '\t')) ++pos;
         if (pos >= line.size() || line[pos] != '=') return false;
-        const std::string data = TrimLeft(line.substr(pos + 1));
+        const std::string data = TrimLeft(line.substr(pos + 1), kWhiteSpace);
         if (data == "-") {
             key->DeleteValue(name);
             continue;

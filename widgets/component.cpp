@@ -9,20 +9,11 @@ namespace widgets {
 
 namespace {
 
-char Upper(char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; }
-
 void Erase(std::vector<TComponent*>& list, TComponent* item) {
     list.erase(std::remove(list.begin(), list.end(), item), list.end());
 }
 
 }  // namespace
-
-bool SameText(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (Upper(a[i]) != Upper(b[i])) return false;
-    return true;
-}
 
 TComponent::TComponent(TComponent* owner) {
     if (owner) owner->InsertComponent(this);
@@ -78,20 +69,30 @@ void TComponent::Free(TComponent* component) {
     if (!component) return;
     if (component->freeing_) return;  // already on its way out
     component->freeing_ = true;
-    component->BeforeDestruction();
-    component->FreeOwned();
+    TFirstError errors;
+    errors.Run([&] { component->BeforeDestruction(); });
+    errors.Run([&] { component->FreeOwned(); });
     delete component;
+    errors.Rethrow();
+}
+
+void FreeComponent::operator()(TComponent* component) const noexcept {
+    TFirstError errors;
+    errors.Run([&] { TComponent::Free(component); });
+    if (errors.Error()) Application().DeferError(errors.Error());
 }
 
 void TComponent::FreeOwned() {
+    TFirstError errors;
     while (!components_.empty()) {
         TComponent* component = components_.back();
         if (component->freeing_) {
             RemoveComponent(component);  // its own Free is running further up
             continue;
         }
-        Free(component);
+        errors.Run([&] { Free(component); });
     }
+    errors.Rethrow();
 }
 
 void TComponent::BeforeDestruction() { Destroying(); }
@@ -101,8 +102,11 @@ void TComponent::Destroying() {
     destroying_ = true;
     // A copy: a component may free others while it is told.
     const std::vector<TComponent*> owned = components_;
+    TFirstError errors;
     for (TComponent* component : owned)
-        if (std::find(components_.begin(), components_.end(), component) != components_.end()) component->Destroying();
+        if (std::find(components_.begin(), components_.end(), component) != components_.end())
+            errors.Run([&] { component->Destroying(); });
+    errors.Rethrow();
 }
 
 void TComponent::Notification(TComponent*, TOperation) {}

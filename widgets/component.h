@@ -7,10 +7,12 @@
 // container can release its page before the form around it goes.
 #pragma once
 
+#include <exception>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "platform/text.h"
 #include "widgets/types.h"
 
 namespace widgets {
@@ -55,7 +57,10 @@ public:
 
     // Frees the component: BeforeDestruction, then the components it owns
     // (and, for a window, its child controls), then delete. Everything
-    // runs while the object is still whole. Null is allowed.
+    // runs while the object is still whole. Null is allowed. An error of
+    // any step (an OnDestroy handler, a page written when released) does
+    // not stop the others: everything is freed, then the first error is
+    // raised.
     static void Free(TComponent* component);
     void Free() { Free(this); }
 
@@ -90,9 +95,36 @@ private:
     std::vector<TComponent*> watched_;   // this one watches them
 };
 
-// Frees a component that has no owner when it leaves scope.
+// Runs the steps of a release one after another and keeps the first error,
+// so that one failing step (an OnDestroy handler that throws) never leaves
+// the rest undone. Rethrow hands the kept error on once everything ran.
+class TFirstError {
+public:
+    template <class Step>
+    void Run(Step&& step) noexcept {
+        try {
+            step();
+        } catch (...) {
+            if (!error_) error_ = std::current_exception();
+        }
+    }
+    std::exception_ptr Error() const { return error_; }
+    void Rethrow() {
+        if (!error_) return;
+        std::exception_ptr error = error_;
+        error_ = nullptr;
+        std::rethrow_exception(error);
+    }
+
+private:
+    std::exception_ptr error_;
+};
+
+// Frees a component that has no owner when it leaves scope. A scope that
+// ends cannot raise, so an error of the release waits for the message loop
+// (TApplication::DeferError), which reports it like any other.
 struct FreeComponent {
-    void operator()(TComponent* component) const { TComponent::Free(component); }
+    void operator()(TComponent* component) const noexcept;
 };
 template <class T>
 using Owned = std::unique_ptr<T, FreeComponent>;
@@ -116,7 +148,7 @@ Owned<T> MakeOwned(Args&&... args) {
     return Owned<T>(CreateComponent<T>(nullptr, std::forward<Args>(args)...));
 }
 
-// Case-insensitive comparison of Windows-1252 names (ASCII letters only).
-bool SameText(const std::string& a, const std::string& b);
+// Names are compared without regard to the case of ASCII letters.
+using platform::SameText;
 
 }  // namespace widgets

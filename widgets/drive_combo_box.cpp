@@ -4,7 +4,6 @@ namespace widgets {
 
 namespace {
 
-char UpperLetter(char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; }
 
 }  // namespace
 
@@ -43,7 +42,7 @@ void TDriveComboBox::Refresh() {
 
 void TDriveComboBox::SetDrive(char letter) {
     EnsureList();
-    letter = UpperLetter(letter);
+    letter = platform::UpperAscii(letter);
     for (int i = 0; i < ItemCount(); ++i)
         if (ItemData(i) == letter) {
             SetItemIndex(i);

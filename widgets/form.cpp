@@ -29,10 +29,12 @@ void TForm::AfterConstruction() {
 void TForm::BeforeDestruction() {
     // First what the form owns learns that it goes (a page container frees
     // its page here), then the form's own OnDestroy, then the windows.
-    Destroying();
-    DoDestroy();
+    TFirstError errors;
+    errors.Run([&] { Destroying(); });
+    errors.Run([&] { DoDestroy(); });
     if (Application().MainForm() == this) Application().SetMainForm(nullptr);
-    TWinControl::BeforeDestruction();
+    errors.Run([&] { TWinControl::BeforeDestruction(); });
+    errors.Rethrow();
 }
 
 void TForm::Notification(TComponent* component, TOperation operation) {

@@ -67,19 +67,21 @@ void TFormContainer::ShowForm(TForm* form, bool release, TBlendTransition* trans
 }
 
 void TFormContainer::Destroying() {
-    TWinControl::Destroying();
+    TFirstError errors;
+    errors.Run([&] { TWinControl::Destroying(); });
     // The page goes before the form around the container runs its own
     // OnDestroy, so that a page that writes its state when released writes
     // it first.
     // Pages released but not yet freed go now as well.
     if (TForm* page = form_) {
         form_ = nullptr;
-        TComponent::Free(page);
+        errors.Run([&] { TComponent::Free(page); });
     }
     for (int i = ComponentCount() - 1; i >= 0; --i) {
         if (i >= ComponentCount()) continue;
-        if (TForm* page = dynamic_cast<TForm*>(Component(i))) TComponent::Free(page);
+        if (TForm* page = dynamic_cast<TForm*>(Component(i))) errors.Run([&] { TComponent::Free(page); });
     }
+    errors.Rethrow();
 }
 
 void TFormContainer::Notification(TComponent* component, TOperation operation) {

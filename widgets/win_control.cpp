@@ -21,15 +21,17 @@ TWinControl::~TWinControl() {
 void TWinControl::FreeOwned() {
     // The children go with their parent window, the front one first, then
     // the components the window owns.
+    TFirstError errors;
     while (!controls_.empty()) {
         TControl* child = controls_.back();
         if (child->IsFreeing()) {
             RemoveControl(child);  // its own Free is running further up
             continue;
         }
-        TComponent::Free(child);
+        errors.Run([&] { TComponent::Free(child); });
     }
-    TControl::FreeOwned();
+    errors.Run([&] { TControl::FreeOwned(); });
+    errors.Rethrow();
 }
 
 void TWinControl::InsertControl(TControl* control) {

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <system_error>
 
-#include "platform/fake/fake_text.h"
+#include "platform/text.h"
 
 namespace fs = std::filesystem;
 
@@ -52,7 +52,7 @@ std::vector<std::string> ListNames(const fs::path& folder) {
         names.push_back(it->path().filename().string());
     }
     std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-        const std::string ua = Upper(a), ub = Upper(b);
+        const std::string ua = UpperCase(a), ub = UpperCase(b);
         return ua != ub ? ua < ub : a < b;
     });
     return names;
@@ -63,7 +63,7 @@ std::string Stem83(const std::string& text, size_t keep) {
     for (char c : text) {
         if (c == ' ' || c == '.') continue;
         if (c == '+' || c == ',' || c == ';' || c == '=' || c == '[' || c == ']') c = '_';
-        out += UpperChar(c);
+        out += UpperAscii(c);
         if (out.size() == keep) break;
     }
     return out;
@@ -87,7 +87,7 @@ bool WildcardMatch(const char* p, const char* n) {
         if (*p == '*') {
             star = p++;
             resume = n;
-        } else if (*p == '?' || (*p && UpperChar(*p) == UpperChar(*n))) {
+        } else if (*p == '?' || (*p && UpperAscii(*p) == UpperAscii(*n))) {
             ++p;
             ++n;
         } else if (star) {
@@ -182,7 +182,7 @@ FakeFiles::FakeFiles(fs::path hostRoot) : root_(std::move(hostRoot)) {
 }
 
 void FakeFiles::SetDriveType(char letter, DriveType type) {
-    const char drive = UpperChar(letter);
+    const char drive = UpperAscii(letter);
     if (drive < 'A' || drive > 'Z') return;
     types_[drive - 'A'] = type;
     if (type != DriveType::NoRootDir) {
@@ -193,7 +193,7 @@ void FakeFiles::SetDriveType(char letter, DriveType type) {
 
 void FakeFiles::SetEnvironment(const std::string& name, const std::optional<std::string>& value) {
     for (auto it = environment_.begin(); it != environment_.end(); ++it) {
-        if (EqualNoCase(it->first, name)) {
+        if (SameText(it->first, name)) {
             if (value) {
                 it->second = *value;
             } else {
@@ -241,7 +241,7 @@ std::optional<FakeFiles::WinPath> FakeFiles::Parse(const std::string& path) cons
     WinPath out;
     std::string rest = path;
     if (rest.size() >= 2 && rest[1] == ':') {
-        const char drive = UpperChar(rest[0]);
+        const char drive = UpperAscii(rest[0]);
         if (drive < 'A' || drive > 'Z') return std::nullopt;
         out.drive = drive;
         out.driveText = rest.substr(0, 2);
@@ -305,18 +305,18 @@ std::optional<FakeFiles::Resolved> FakeFiles::Resolve(const WinPath& path) {
         const auto names = ListNames(at.host);
         std::string actual;
         for (const auto& name : names) {
-            if (EqualNoCase(name, part)) actual = name;
+            if (SameText(name, part)) actual = name;
         }
         if (actual.empty() && part.find('~') != std::string::npos) {
             for (const auto& name : names) {
-                if (EqualNoCase(ShortNameOf(name, names), part)) actual = name;
+                if (SameText(ShortNameOf(name, names), part)) actual = name;
             }
         }
         at.parentHost = at.host;
         if (actual.empty()) {
             if (!last) return std::nullopt;  // a missing folder on the way
             at.host /= part;
-            at.key += "\\" + Upper(part);
+            at.key += "\\" + UpperCase(part);
             at.leaf = part;
             at.exists = false;
             at.isDirectory = false;
@@ -324,7 +324,7 @@ std::optional<FakeFiles::Resolved> FakeFiles::Resolve(const WinPath& path) {
             return at;
         }
         at.host /= actual;
-        at.key += "\\" + Upper(actual);
+        at.key += "\\" + UpperCase(actual);
         at.leaf = part;
         at.actualParts.push_back(actual);
         std::error_code ec;
@@ -522,7 +522,7 @@ std::string FakeFiles::ShortPath(const std::string& path) {
 DriveType FakeFiles::GetDriveType(const std::string& root) {
     const bool rootForm = (root.size() == 2 || (root.size() == 3 && IsSeparator(root[2]))) && root[1] == ':';
     if (!rootForm) return DriveType::NoRootDir;
-    const char drive = UpperChar(root[0]);
+    const char drive = UpperAscii(root[0]);
     if (drive < 'A' || drive > 'Z') return DriveType::NoRootDir;
     return types_[drive - 'A'];
 }
@@ -541,7 +541,7 @@ std::string FakeFiles::TempDirectory() { return "C:\\WINDOWS\\TEMP\\"; }
 
 std::optional<std::string> FakeFiles::GetEnvironment(const std::string& name) {
     for (const auto& entry : environment_) {
-        if (EqualNoCase(entry.first, name)) return entry.second;
+        if (SameText(entry.first, name)) return entry.second;
     }
     return std::nullopt;
 }

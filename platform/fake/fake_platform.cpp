@@ -2,6 +2,6 @@
 
 namespace platform::fake {
 
-FakePlatform::FakePlatform(const std::filesystem::path& hostRoot) : files_(hostRoot), profile_(files_) {}
+FakePlatform::FakePlatform(const std::filesystem::path& hostRoot) : files_(hostRoot), profile_(files_), shell_(files_) {}
 
 }  // namespace platform::fake

@@ -8,6 +8,7 @@
 #include "platform/fake/fake_files.h"
 #include "platform/fake/fake_profile.h"
 #include "platform/fake/fake_registry.h"
+#include "platform/fake/fake_shell.h"
 #include "platform/fake/fake_system.h"
 #include "platform/platform.h"
 
@@ -22,12 +23,14 @@ public:
     FakeProfile& profile() override { return profile_; }
     FakeFiles& files() override { return files_; }
     FakeSystem& system() override { return system_; }
+    FakeShell& shell() override { return shell_; }
 
 private:
     FakeRegistry registry_;
     FakeFiles files_;
     FakeProfile profile_;
     FakeSystem system_;
+    FakeShell shell_;
 };
 
 }  // namespace platform::fake

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "platform/fake/fake_text.h"
+#include "platform/text.h"
 
 namespace platform::fake {
 
@@ -28,13 +28,13 @@ std::vector<Section> Parse(const std::string& bytes) {
     while (pos < bytes.size()) {
         auto end = bytes.find('\n', pos);
         if (end == std::string::npos) end = bytes.size();
-        const std::string line = Trim(bytes.substr(pos, end - pos));
+        const std::string line = Trim(bytes.substr(pos, end - pos), kProfileBlanks);
         pos = end + 1;
         if (line.empty()) continue;
         if (line[0] == '[') {
             const auto close = line.rfind(']');
             if (close != std::string::npos) {
-                sections.push_back(Section{Trim(line.substr(1, close - 1)), {}});
+                sections.push_back(Section{Trim(line.substr(1, close - 1), kProfileBlanks), {}});
                 previousUnnamed = false;
                 anyEntry = false;
                 continue;
@@ -45,8 +45,8 @@ std::vector<Section> Parse(const std::string& bytes) {
         if (equals == std::string::npos) {
             entry.name = line;
         } else {
-            entry.name = TrimRight(line.substr(0, equals));
-            entry.value = TrimLeft(line.substr(equals + 1));
+            entry.name = TrimRight(line.substr(0, equals), kProfileBlanks);
+            entry.value = TrimLeft(line.substr(equals + 1), kProfileBlanks);
         }
         // Of several entries in a row without a name only the first is kept.
         if (entry.name.empty() && anyEntry && previousUnnamed) continue;
@@ -71,17 +71,17 @@ std::string Serialize(const std::vector<Section>& sections) {
 }
 
 Section* FindSection(std::vector<Section>& sections, const std::string& name) {
-    const std::string wanted = Trim(name);
+    const std::string wanted = Trim(name, kProfileBlanks);
     for (auto& section : sections) {
-        if (EqualNoCase(section.name, wanted)) return &section;
+        if (SameText(section.name, wanted)) return &section;
     }
     return nullptr;
 }
 
 Entry* FindEntry(Section& section, const std::string& name) {
-    const std::string wanted = Trim(name);
+    const std::string wanted = Trim(name, kProfileBlanks);
     for (auto& entry : section.entries) {
-        if (EqualNoCase(entry.name, wanted)) return &entry;
+        if (SameText(entry.name, wanted)) return &entry;
     }
     return nullptr;
 }
@@ -141,9 +141,9 @@ bool FakeProfile::WriteString(const std::string& section, const std::string& key
     if (!value) {
         // Deleting looks for the key in every section of that name.
         for (auto& s : sections) {
-            if (s.name.empty() || !EqualNoCase(s.name, section)) continue;
+            if (s.name.empty() || !SameText(s.name, section)) continue;
             for (auto it = s.entries.begin(); it != s.entries.end(); ++it) {
-                if (EqualNoCase(it->name, key)) {
+                if (SameText(it->name, key)) {
                     s.entries.erase(it);
                     changed = true;
                     break;
@@ -154,15 +154,15 @@ bool FakeProfile::WriteString(const std::string& section, const std::string& key
     } else {
         Section* s = FindSection(sections, section);
         if (!s) {
-            sections.push_back(Section{TrimLeft(section), {}});
+            sections.push_back(Section{TrimLeft(section, kProfileBlanks), {}});
             s = &sections.back();
         }
         Entry* e = FindEntry(*s, key);
         if (!e) {
-            s->entries.push_back(Entry{TrimLeft(key), std::nullopt});
+            s->entries.push_back(Entry{TrimLeft(key, kProfileBlanks), std::nullopt});
             e = &s->entries.back();
         }
-        const std::string text = TrimLeft(*value);
+        const std::string text = TrimLeft(*value, kProfileBlanks);
         if (!e->value || *e->value != text) {
             e->value = text;
             changed = true;

@@ -1,6 +1,6 @@
 #include "platform/fake/fake_reg_key.h"
 
-#include "platform/fake/fake_text.h"
+#include "platform/text.h"
 
 namespace platform::fake {
 
@@ -30,7 +30,7 @@ bool FakeRegKey::SetValue(const std::string& name, ValueType type, const std::st
 bool FakeRegKey::DeleteValue(const std::string& name) {
     if (node_->deleted) return false;
     for (auto it = node_->values.begin(); it != node_->values.end(); ++it) {
-        if (EqualNoCase(it->first, name)) {
+        if (SameText(it->first, name)) {
             node_->values.erase(it);
             return true;
         }

@@ -4,21 +4,21 @@
 #include <utility>
 
 #include "platform/fake/fake_reg_key.h"
-#include "platform/fake/fake_text.h"
 #include "platform/regedit.h"
+#include "platform/text.h"
 
 namespace platform::fake {
 
 std::shared_ptr<FakeRegistry::Node> FakeRegistry::Node::Child(const std::string& childName) const {
     for (const auto& child : children) {
-        if (EqualNoCase(child->name, childName)) return child;
+        if (SameText(child->name, childName)) return child;
     }
     return nullptr;
 }
 
 std::pair<std::string, RegValue>* FakeRegistry::Node::Value(const std::string& valueName) {
     for (auto& value : values) {
-        if (EqualNoCase(value.first, valueName)) return &value;
+        if (SameText(value.first, valueName)) return &value;
     }
     return nullptr;
 }
@@ -90,7 +90,7 @@ bool FakeRegistry::DeleteKey(RootKey root, const std::string& path) {
     }
     auto& children = parent->children;
     for (auto it = children.begin(); it != children.end(); ++it) {
-        if (EqualNoCase((*it)->name, parts->back())) {
+        if (SameText((*it)->name, parts->back())) {
             MarkDeleted(**it);
             children.erase(it);
             return true;

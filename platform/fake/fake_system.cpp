@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "platform/fake/fake_text.h"
+#include "platform/text.h"
 
 namespace platform::fake {
 
@@ -19,14 +19,14 @@ FakeSystem::FakeSystem() {
 
 void FakeSystem::SetFileVersion(const std::string& modulePath, const std::optional<FileVersion>& version) {
     if (version) {
-        fileVersions_[Upper(modulePath)] = *version;
+        fileVersions_[UpperCase(modulePath)] = *version;
     } else {
-        fileVersions_.erase(Upper(modulePath));
+        fileVersions_.erase(UpperCase(modulePath));
     }
 }
 
 std::optional<FileVersion> FakeSystem::GetFileVersion(const std::string& modulePath) {
-    const auto it = fileVersions_.find(Upper(modulePath));
+    const auto it = fileVersions_.find(UpperCase(modulePath));
     if (it == fileVersions_.end()) return std::nullopt;
     return it->second;
 }
@@ -69,11 +69,6 @@ std::optional<std::string> FakeSystem::Resource(const std::string& name) {
         }
     }
     return std::nullopt;
-}
-
-bool FakeSystem::ShellOpen(const std::string& target) {
-    shellOpens_.push_back(target);
-    return true;
 }
 
 }  // namespace platform::fake

@@ -38,7 +38,6 @@ public:
     bool ExitWindows(uint32_t flags) override;
     // Read from the resource folder: the file whose ResourceName matches.
     std::optional<std::string> Resource(const std::string& name) override;
-    bool ShellOpen(const std::string& target) override;
 
     // ------------------------------------------------ settings for tests
 
@@ -59,7 +58,6 @@ public:
     };
     const std::vector<ParameterCall>& ParameterCalls() const { return parameterCalls_; }
     const std::vector<uint32_t>& ExitCalls() const { return exitCalls_; }
-    const std::vector<std::string>& ShellOpens() const { return shellOpens_; }
     bool DragFullWindows() const { return dragFullWindows_; }
     int ProcessMessagesCount() const { return processCount_; }
 
@@ -72,7 +70,6 @@ private:
     bool dragFullWindows_ = false;
     std::vector<ParameterCall> parameterCalls_;
     std::vector<uint32_t> exitCalls_;
-    std::vector<std::string> shellOpens_;
     std::filesystem::path resourceFolder_;
     int processCount_ = 0;
 };

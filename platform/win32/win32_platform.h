@@ -5,6 +5,7 @@
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_profile.h"
 #include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_system.h"
 
 namespace platform::win32 {
@@ -15,12 +16,14 @@ public:
     Win32Profile& profile() override { return profile_; }
     Win32Files& files() override { return files_; }
     Win32System& system() override { return system_; }
+    Win32Shell& shell() override { return shell_; }
 
 private:
     Win32Registry registry_;
     Win32Profile profile_;
     Win32Files files_;
     Win32System system_;
+    Win32Shell shell_;
 };
 
 // The process's one real platform, installed as the current platform.

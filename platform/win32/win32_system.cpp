@@ -2,7 +2,6 @@
 
 #include "platform/win32/win32_api.h"
 
-#include <shellapi.h>
 
 namespace platform::win32 {
 
@@ -75,12 +74,6 @@ std::optional<std::string> Win32System::Resource(const std::string& name) {
     const void* bytes = loaded ? LockResource(loaded) : nullptr;
     if (!bytes) return std::nullopt;
     return std::string(static_cast<const char*>(bytes), size);
-}
-
-bool Win32System::ShellOpen(const std::string& target) {
-    // ShellExecuteA reports success with a value above 32.
-    const auto result = reinterpret_cast<INT_PTR>(ShellExecuteA(nullptr, "open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
-    return result > 32;
 }
 
 }  // namespace platform::win32

@@ -19,7 +19,6 @@ public:
     bool SetSystemParameter(uint32_t action, uint32_t param, uint32_t winIniFlags) override;
     bool ExitWindows(uint32_t flags) override;
     std::optional<std::string> Resource(const std::string& name) override;
-    bool ShellOpen(const std::string& target) override;
 };
 
 }  // namespace platform::win32

@@ -132,7 +132,7 @@ TEST_F(MainWindowTest, WhatsThisShowsThePageButtonsTopics) {
 
 TEST_F(MainWindowTest, WebLinkOpensTheMakersSite) {
     main->Image2->PerformClick();
-    EXPECT_EQ(machine.Fake()->system().ShellOpens(), std::vector<std::string>{"http://www.halvorn.de"});
+    EXPECT_EQ(machine.Fake()->shell().Opens(), std::vector<std::string>{"http://www.halvorn.de"});
 }
 
 TEST_F(MainWindowTest, ClosingUnchangedAsksNothingAndLeavesOnlyThePictureCopies) {
@@ -186,6 +186,18 @@ TEST_F(MainWindowTest, ErrorInTheLoopShowsTheBoxAndEndsWithoutApplying) {
     app::EndProgram();
     EXPECT_FALSE(machine.P().files().Exists(folder + "tmpcfg32.twc"));
     EXPECT_EQ(widgets::Headless().Messages().size(), 1u);  // no question about the settings
+}
+
+TEST_F(MainWindowTest, AnErrorWhileAPageIsReleasedAtTheEndStillDeletesTheTempConfig) {
+    main->MainFormContainer->Form()->OnDestroy = [](widgets::TComponent*) {
+        throw widgets::EOutOfResources("keine Handles");
+    };
+    EXPECT_THROW(app::EndProgram(), widgets::EOutOfResources);
+    EXPECT_EQ(app::MainWindow(), nullptr) << "the main window ran its OnDestroy";
+    EXPECT_EQ(app::ButtTemplate(), nullptr);
+    for (const char* gone : {"tmpcfg.twc", "tmpcfg32.twc"}) {
+        EXPECT_FALSE(machine.P().files().Exists(folder + gone)) << gone;
+    }
 }
 
 TEST_F(MainWindowTest, WindowPositionIsRememberedWhileTheOptionIsOn) {

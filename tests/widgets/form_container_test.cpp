@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -183,6 +184,32 @@ TEST_F(FormContainerTest, PagesGoBeforeTheFormAroundTheContainerRunsOnDestroy) {
     ASSERT_EQ(log.size(), 3u);
     EXPECT_EQ(log.back(), "host destroy");
     EXPECT_EQ(Application().PendingCount(), 0u);
+}
+
+TEST_F(FormContainerTest, APageWhoseOnDestroyThrowsIsFreedWithEverythingElse) {
+    // Counts the components alive, so that nothing left behind goes unseen.
+    struct TCounted : TComponent {
+        TCounted(TComponent* owner, int* alive) : TComponent(owner), alive_(alive) { ++*alive_; }
+        ~TCounted() override { --*alive_; }
+        int* alive_;
+    };
+    int alive = 0;
+    TLoggedPage* page = NewPage("A");
+    new TCounted(page, &alive);
+    page->OnDestroy = [this](TComponent*) {
+        log.push_back("A destroy");
+        throw std::runtime_error("page flush failed");
+    };
+    container->ShowForm(page, true, nullptr);
+    new TCounted(container, &alive);
+    new TCounted(host.get(), &alive);
+    host->OnDestroy = [this](TComponent*) { log.push_back("host destroy"); };
+    ASSERT_EQ(alive, 3);
+    log.clear();
+
+    EXPECT_THROW(TComponent::Free(host.release()), std::runtime_error) << "the first error is raised once all is freed";
+    EXPECT_EQ(alive, 0);
+    EXPECT_EQ(log, Log({"A destroy", "host destroy"}));
 }
 
 TEST_F(FormContainerTest, BlendsFromThePictureOfTheOldPageWithPeers) {

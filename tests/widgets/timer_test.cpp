@@ -122,7 +122,6 @@ public:
     bool SetSystemParameter(uint32_t, uint32_t, uint32_t) override { return false; }
     bool ExitWindows(uint32_t) override { return false; }
     std::optional<std::string> Resource(const std::string&) override { return std::nullopt; }
-    bool ShellOpen(const std::string&) override { return false; }
 
     uint32_t ticks = 0xFFFFF000u;
     std::function<void()> hook;
@@ -134,6 +133,7 @@ public:
     platform::Profile& profile() override { throw std::logic_error("no profile"); }
     platform::FileSystem& files() override { throw std::logic_error("no files"); }
     platform::System& system() override { return system_; }
+    platform::Shell& shell() override { throw std::logic_error("no shell"); }
     StubSystem system_;
 };
 

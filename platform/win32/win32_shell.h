@@ -1,0 +1,13 @@
+// The shell through shell32.
+#pragma once
+
+#include "platform/shell.h"
+
+namespace platform::win32 {
+
+class Win32Shell : public Shell {
+public:
+    bool ShellOpen(const std::string& target) override;
+};
+
+}  // namespace platform::win32

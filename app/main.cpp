@@ -26,7 +26,16 @@ namespace {
 
 THalvornQuellwerk* g_mainWindow = nullptr;
 
-constexpr int kPageButtonTops[6] = {134, 167, 200, 233, 266, 299};
+// The six page buttons, by tag: where each stands and what it shows.
+struct PageButtonRow {
+    int top;
+    void (THalvornQuellwerk::*click)(TComponent*);
+};
+const PageButtonRow kPageButtons[6] = {
+    {134, &THalvornQuellwerk::BitmapButton1Click}, {167, &THalvornQuellwerk::BitmapButton2Click},
+    {200, &THalvornQuellwerk::BitmapButton3Click}, {233, &THalvornQuellwerk::BitmapButton4Click},
+    {266, &THalvornQuellwerk::BitmapButton5Click}, {299, &THalvornQuellwerk::BitmapButton6Click},
+};
 constexpr TColor kTitleColor = 0xFAF1EC;  // RGB 236,241,250 on the dark title strip
 
 TBitmapButton* TitleButton(THalvornQuellwerk* form, const char* name, int left, const char* picture) {
@@ -87,16 +96,12 @@ THalvornQuellwerk::THalvornQuellwerk(TComponent* owner) : TForm(owner) {
         MainFormContainerFormChange(sender, old);
     };
 
-    const TNotifyEvent pageClicks[6] = {
-        [this](TComponent* s) { BitmapButton1Click(s); }, [this](TComponent* s) { BitmapButton2Click(s); },
-        [this](TComponent* s) { BitmapButton3Click(s); }, [this](TComponent* s) { BitmapButton4Click(s); },
-        [this](TComponent* s) { BitmapButton5Click(s); }, [this](TComponent* s) { BitmapButton6Click(s); }};
     for (int k = 0; k < 6; ++k) {
         auto* button = MakeControl<TBitmapButton>(this, this, "BitmapButton" + std::to_string(k + 1), 472,
-                                                  kPageButtonTops[k], 115, 24);
+                                                  kPageButtons[k].top, 115, 24);
         button->SetTag(k + 1);
         button->SetHelpContext(2034 + k);
-        button->OnClick = pageClicks[k];
+        button->OnClick = [this, click = kPageButtons[k].click](TComponent* s) { (this->*click)(s); };
         PageButtons[k] = button;
     }
     BitmapButton30 = TitleButton(this, "BitmapButton30", 466, "help");
@@ -179,43 +184,33 @@ void THalvornQuellwerk::ButtonCalc(int tag) {
 }
 
 template <class Page>
-Page* THalvornQuellwerk::ShowPage(int tag, const char* title) {
+void THalvornQuellwerk::ShowPage(int tag, const char* title, Page*& shown, void (*prepare)(Page&)) {
     if (title) RGBALabel1->SetCaption(title);
     ButtonCalc(tag);
-    return MainFormContainer->CreateForm<Page>();
+    shown = MainFormContainer->CreateForm<Page>();
+    if (prepare) prepare(*shown);
+    MainFormContainer->ShowForm(shown, true, BlendTransition);
 }
 
-void THalvornQuellwerk::BitmapButton1Click(TComponent*) {
-    Wnd_Settings = ShowPage<pages::TWnd_Settings>(1, "Systemeinstellungen");
-    MainFormContainer->ShowForm(Wnd_Settings, true, BlendTransition);
-}
+void THalvornQuellwerk::BitmapButton1Click(TComponent*) { ShowPage(1, "Systemeinstellungen", Wnd_Settings); }
 
 void THalvornQuellwerk::BitmapButton2Click(TComponent*) {
-    Wnd_Template = ShowPage<TWnd_Template>(2, "Performance");
-    Wnd_Template->SetMode(TWnd_Template::kPerformance);
-    MainFormContainer->ShowForm(Wnd_Template, true, BlendTransition);
+    ShowPage<TWnd_Template>(2, "Performance", Wnd_Template, [](TWnd_Template& page) {
+        page.SetMode(TWnd_Template::kPerformance);
+    });
 }
 
-void THalvornQuellwerk::BitmapButton3Click(TComponent*) {
-    Frm_SysInfos = ShowPage<sysinfo::TFrm_SysInfos>(3, "Systeminformationen");
-    MainFormContainer->ShowForm(Frm_SysInfos, true, BlendTransition);
-}
+void THalvornQuellwerk::BitmapButton3Click(TComponent*) { ShowPage(3, "Systeminformationen", Frm_SysInfos); }
 
 void THalvornQuellwerk::BitmapButton4Click(TComponent*) {
-    Wnd_Template = ShowPage<TWnd_Template>(4, "Reparieren");
-    Wnd_Template->SetMode(TWnd_Template::kRepair);
-    MainFormContainer->ShowForm(Wnd_Template, true, BlendTransition);
+    ShowPage<TWnd_Template>(4, "Reparieren", Wnd_Template, [](TWnd_Template& page) {
+        page.SetMode(TWnd_Template::kRepair);
+    });
 }
 
-void THalvornQuellwerk::BitmapButton5Click(TComponent*) {
-    FRM_Service = ShowPage<sysinfo::TFRM_Service>(5, "Service und Optionen");
-    MainFormContainer->ShowForm(FRM_Service, true, BlendTransition);
-}
+void THalvornQuellwerk::BitmapButton5Click(TComponent*) { ShowPage(5, "Service und Optionen", FRM_Service); }
 
-void THalvornQuellwerk::BitmapButton6Click(TComponent*) {
-    WndOrder = ShowPage<TWndOrder>(6, nullptr);
-    MainFormContainer->ShowForm(WndOrder, true, BlendTransition);
-}
+void THalvornQuellwerk::BitmapButton6Click(TComponent*) { ShowPage(6, nullptr, WndOrder); }
 
 void THalvornQuellwerk::BitmapButton10Click(TComponent*) { Close(); }
 

@@ -90,9 +90,10 @@ public:
     TWndOrder* WndOrder = nullptr;
 
 private:
-    // Title, pictures, the fresh page in the container with the blend.
+    // Title, pictures, then a fresh page in the container with the blend;
+    // prepare sets the page up before it is shown.
     template <class Page>
-    Page* ShowPage(int tag, const char* title);
+    void ShowPage(int tag, const char* title, Page*& shown, void (*prepare)(Page&) = nullptr);
 
     bool settingsChanged_ = false;
 };

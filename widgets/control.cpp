@@ -212,6 +212,11 @@ void TControl::PeerChanged(PeerProperty property) {
     if (peer_) peer_->Changed(property);
 }
 
+void TControl::Restyle() {
+    PeerChanged(PeerProperty::Style);
+    Invalidate();
+}
+
 bool TControl::CanFocus() const { return false; }
 
 void TControl::SetFocus() {
@@ -231,19 +236,6 @@ bool TControl::Focused() {
 
 bool TControl::FilterInputFor(TControl&, const InputEvent&) { return false; }
 
-namespace {
-
-InputEvent MouseEvent(InputEvent::Kind kind, TMouseButton button, int x, int y) {
-    InputEvent event;
-    event.kind = kind;
-    event.button = button;
-    event.x = x;
-    event.y = y;
-    return event;
-}
-
-}  // namespace
-
 bool TControl::Dispatch(const InputEvent& event) {
     for (TControl* c = this; c; c = c->parent_)
         if (c->FilterInputFor(*this, event)) return true;
@@ -252,13 +244,13 @@ bool TControl::Dispatch(const InputEvent& event) {
 
 void TControl::MouseDown(TMouseButton button, int x, int y) {
     if (!enabled_) return;
-    if (Dispatch(MouseEvent(InputEvent::MouseDown, button, x, y))) return;
+    if (Dispatch(InputEvent::Mouse(InputEvent::MouseDown, button, x, y))) return;
     DoMouseDown(button, x, y);
 }
 
 void TControl::MouseUp(TMouseButton button, int x, int y) {
     if (!enabled_) return;
-    if (Dispatch(MouseEvent(InputEvent::MouseUp, button, x, y))) {
+    if (Dispatch(InputEvent::Mouse(InputEvent::MouseUp, button, x, y))) {
         if (button == mbLeft) pressed_ = false;
         return;
     }
@@ -285,10 +277,7 @@ void TControl::MouseLeave() {
 
 uint16_t TControl::KeyDown(uint16_t key) {
     if (!enabled_) return 0;
-    InputEvent event;
-    event.kind = InputEvent::KeyDown;
-    event.key = key;
-    if (Dispatch(event)) return 0;
+    if (Dispatch(InputEvent::Key(key))) return 0;
     DoKeyDown(key);
     if (key == kVkReturn || key == kVkEscape)
         for (TControl* c = this; c; c = c->parent_)
@@ -306,7 +295,7 @@ char TControl::KeyPress(char key) {
     return key;
 }
 
-void TControl::ContextPopup(int x, int y) { Dispatch(MouseEvent(InputEvent::ContextMenu, mbRight, x, y)); }
+void TControl::ContextPopup(int x, int y) { Dispatch(InputEvent::Mouse(InputEvent::ContextMenu, mbRight, x, y)); }
 
 void TControl::PerformClick() {
     MouseEnter();

@@ -178,6 +178,9 @@ protected:
 
     // Tells the peer, when there is one.
     void PeerChanged(PeerProperty property);
+    // A property that changes how the control is drawn changed: the peer
+    // learns of it and the control is drawn again.
+    virtual void Restyle();
 
     // The parent's font or colour changed; with ParentFont/ParentColor the
     // control takes it over.

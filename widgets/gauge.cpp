@@ -48,9 +48,4 @@ void TGauge::SetShowText(bool show) {
     Restyle();
 }
 
-void TGauge::Restyle() {
-    PeerChanged(PeerProperty::Style);
-    Invalidate();
-}
-
 }  // namespace widgets

@@ -29,7 +29,6 @@ public:
     void SetShowText(bool show);
 
 private:
-    void Restyle();
 
     int minValue_ = 0;
     int maxValue_ = 100;

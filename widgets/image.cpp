@@ -42,9 +42,4 @@ void TImage::SetAutoSize(bool autoSize) {
     if (autoSize_ && !picture_.Empty()) SetBounds(Left(), Top(), picture_.Width(), picture_.Height());
 }
 
-void TImage::Restyle() {
-    PeerChanged(PeerProperty::Style);
-    Invalidate();
-}
-
 }  // namespace widgets

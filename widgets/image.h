@@ -33,7 +33,6 @@ public:
     void SetAutoSize(bool autoSize);
 
 private:
-    void Restyle();
 
     TBitmap picture_;
     bool stretch_ = false;

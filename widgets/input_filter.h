@@ -18,6 +18,21 @@ struct InputEvent {
     int x = 0;  // client coordinates of the target
     int y = 0;
     uint16_t key = 0;
+
+    static InputEvent Mouse(Kind kind, TMouseButton button, int x, int y) {
+        InputEvent event;
+        event.kind = kind;
+        event.button = button;
+        event.x = x;
+        event.y = y;
+        return event;
+    }
+    static InputEvent Key(uint16_t key) {
+        InputEvent event;
+        event.kind = KeyDown;
+        event.key = key;
+        return event;
+    }
 };
 
 class InputFilter {

@@ -45,9 +45,8 @@ TRect TPanel::AlignArea() const {
 }
 
 void TPanel::Restyle() {
-    PeerChanged(PeerProperty::Style);
-    Invalidate();
-    Realign();
+    TControl::Restyle();
+    Realign();  // the bevels change the room inside
 }
 
 }  // namespace widgets

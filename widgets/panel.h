@@ -29,7 +29,7 @@ protected:
     TRect AlignArea() const override;
 
 private:
-    void Restyle();
+    void Restyle() override;
 
     TPanelBevel bevelInner_ = bvNone;
     TPanelBevel bevelOuter_ = bvRaised;

@@ -38,9 +38,4 @@ void TRGBALabel::SetAntialiased(bool antialiased) {
     Restyle();
 }
 
-void TRGBALabel::Restyle() {
-    PeerChanged(PeerProperty::Style);
-    Invalidate();
-}
-
 }  // namespace widgets

@@ -26,7 +26,6 @@ public:
     void SetAntialiased(bool antialiased);
 
 private:
-    void Restyle();
 
     TPoint shadowOffset_{2, 2};
     int shadowBlur_ = 3;

@@ -112,9 +112,4 @@ void TStringGrid::SetHorzLines(bool lines) {
     Restyle();
 }
 
-void TStringGrid::Restyle() {
-    PeerChanged(PeerProperty::Style);
-    Invalidate();
-}
-
 }  // namespace widgets

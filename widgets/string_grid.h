@@ -47,7 +47,6 @@ public:
 
 private:
     void Reshape();
-    void Restyle();
 
     int colCount_ = 5;
     int rowCount_ = 5;

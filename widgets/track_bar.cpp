@@ -45,11 +45,6 @@ void TTrackBar::SetFrequency(int frequency) {
     Restyle();
 }
 
-void TTrackBar::Restyle() {
-    PeerChanged(PeerProperty::Style);
-    Invalidate();
-}
-
 void TTrackBar::Changed() {
     if (OnChange) OnChange(this);
 }

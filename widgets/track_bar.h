@@ -40,7 +40,6 @@ protected:
     virtual void Changed();
 
 private:
-    void Restyle();
 
     int min_ = 0;
     int max_ = 10;

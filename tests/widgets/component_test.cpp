@@ -226,8 +226,10 @@ TEST_F(ComponentTest, PeersAreMadeWhenShownAndHearOnlyOfChanges) {
         box->SetCaption("Soft Scrolling");
         box->SetEnabled(false);
         box->UserClick();  // as the native peer reports a click
+        box->SetColor(0x00C0C0C0);
+        box->SetColor(0x00C0C0C0);
         EXPECT_EQ(CallsOf(log, "Box"), std::vector<std::string>({"Create", "SetChecked(1)", "SetText(Soft Scrolling)",
-                                                                 "SetEnabled(0)", "SetChecked(0)"}));
+                                                                 "SetEnabled(0)", "SetChecked(0)", "Changed(Color)"}));
         EXPECT_EQ(clicks, 2);
 
         TEdit* late = new TEdit(shown.get());

@@ -24,6 +24,33 @@ public:
     RecordingPeer(widgets::TControl& control, PeerLog& log) : control_(control), log_(log) { Note("Create"); }
     ~RecordingPeer() override { Note("Destroy"); }
 
+    static const char* Name(widgets::PeerProperty property) {
+        using P = widgets::PeerProperty;
+        switch (property) {
+            case P::Font: return "Font";
+            case P::Color: return "Color";
+            case P::Cursor: return "Cursor";
+            case P::Hint: return "Hint";
+            case P::Items: return "Items";
+            case P::ItemIndex: return "ItemIndex";
+            case P::Range: return "Range";
+            case P::Position: return "Position";
+            case P::Picture: return "Picture";
+            case P::ReadOnly: return "ReadOnly";
+            case P::PasswordChar: return "PasswordChar";
+            case P::MaxLength: return "MaxLength";
+            case P::Alignment: return "Alignment";
+            case P::WordWrap: return "WordWrap";
+            case P::Style: return "Style";
+            case P::Region: return "Region";
+            case P::WindowState: return "WindowState";
+            case P::Cells: return "Cells";
+            case P::ActivePage: return "ActivePage";
+            case P::Down: return "Down";
+        }
+        return "?";
+    }
+
     void SetBounds(const widgets::TRect& r) override {
         Note("SetBounds(" + std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.Width()) +
              "," + std::to_string(r.Height()) + ")");
@@ -32,9 +59,7 @@ public:
     void SetVisible(bool visible) override { Note(std::string("SetVisible(") + (visible ? "1" : "0") + ")"); }
     void SetEnabled(bool enabled) override { Note(std::string("SetEnabled(") + (enabled ? "1" : "0") + ")"); }
     void SetChecked(bool checked) override { Note(std::string("SetChecked(") + (checked ? "1" : "0") + ")"); }
-    void Changed(widgets::PeerProperty property) override {
-        Note("Changed(" + std::to_string(static_cast<int>(property)) + ")");
-    }
+    void Changed(widgets::PeerProperty property) override { Note(std::string("Changed(") + Name(property) + ")"); }
     void Invalidate() override {}
     void Update() override {}
     void SetFocus() override { Note("SetFocus"); }

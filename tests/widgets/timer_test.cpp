@@ -93,7 +93,7 @@ TEST_F(TimerTest, ATimerGoesWithItsOwnerAndMayFreeItDuringItsStep) {
     EXPECT_EQ(form, nullptr);
     EXPECT_EQ(TimerScheduler::Global().Count(), 0u);
     Advance(1000);
-    EXPECT_LE(fired, 1);
+    EXPECT_EQ(fired, 1) << "the older timer of the same moment ran first, then went with its owner";
 }
 
 TEST_F(TimerTest, AnErrorInTheStepLeavesTheTimerRunning) {

@@ -2,43 +2,20 @@
 // when it goes out of scope.
 #pragma once
 
+#include "platform/win32/win32_handle.h"
 #include "widgets/win32/win32_api.h"
 
 namespace widgets::win32 {
 
 // A pen, brush, font, bitmap or region; DeleteObject at the end.
 template <class H>
-class GdiObject {
-public:
-    GdiObject() = default;
-    explicit GdiObject(H handle) : handle_(handle) {}
-    ~GdiObject() { Reset(); }
-    GdiObject(const GdiObject&) = delete;
-    GdiObject& operator=(const GdiObject&) = delete;
-    GdiObject(GdiObject&& other) noexcept : handle_(other.handle_) { other.handle_ = nullptr; }
-    GdiObject& operator=(GdiObject&& other) noexcept {
-        if (this != &other) {
-            Reset();
-            handle_ = other.handle_;
-            other.handle_ = nullptr;
-        }
-        return *this;
-    }
-
-    H Get() const { return handle_; }
-    H Release() {
-        H h = handle_;
-        handle_ = nullptr;
-        return h;
-    }
-    void Reset(H handle = nullptr) {
-        if (handle_) DeleteObject(handle_);
-        handle_ = handle;
-    }
-
-private:
-    H handle_ = nullptr;
+struct GdiTraits {
+    using Type = H;
+    static Type Invalid() { return nullptr; }
+    static void Close(Type handle) { DeleteObject(handle); }
 };
+template <class H>
+using GdiObject = platform::win32::UniqueHandle<GdiTraits<H>>;
 
 // The device context of a window (or the screen for null); ReleaseDC.
 class WindowDC {
@@ -57,18 +34,14 @@ private:
 };
 
 // A memory device context; DeleteDC.
-class MemoryDC {
+struct MemoryDcTraits {
+    using Type = HDC;
+    static Type Invalid() { return nullptr; }
+    static void Close(Type handle) { DeleteDC(handle); }
+};
+class MemoryDC : public platform::win32::UniqueHandle<MemoryDcTraits> {
 public:
-    explicit MemoryDC(HDC compatibleWith) : dc_(CreateCompatibleDC(compatibleWith)) {}
-    ~MemoryDC() {
-        if (dc_) DeleteDC(dc_);
-    }
-    MemoryDC(const MemoryDC&) = delete;
-    MemoryDC& operator=(const MemoryDC&) = delete;
-    HDC Get() const { return dc_; }
-
-private:
-    HDC dc_;
+    explicit MemoryDC(HDC compatibleWith) : UniqueHandle(CreateCompatibleDC(compatibleWith)) {}
 };
 
 // Selects an object into a device context and puts the old one back.

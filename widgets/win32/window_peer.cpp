@@ -95,15 +95,7 @@ LRESULT WindowPeer::CallDefault(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcA(window_, message, wParam, lParam);
 }
 
-bool WindowPeer::Filtered(InputEvent::Kind kind, TMouseButton button, int x, int y, uint16_t key) {
-    InputEvent event;
-    event.kind = kind;
-    event.button = button;
-    event.x = x;
-    event.y = y;
-    event.key = key;
-    return control_.OfferToFilters(event);
-}
+bool WindowPeer::Filtered(const InputEvent& event) { return control_.OfferToFilters(event); }
 
 bool WindowPeer::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     switch (message) {
@@ -148,8 +140,8 @@ bool WindowPeer::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
             // What's-this mode takes the click before the window acts.
-            if (Filtered(InputEvent::MouseDown, message == WM_LBUTTONDOWN ? mbLeft : mbRight,
-                         static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)))) {
+            if (Filtered(InputEvent::Mouse(InputEvent::MouseDown, message == WM_LBUTTONDOWN ? mbLeft : mbRight,
+                                           static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))))) {
                 result = 0;
                 return true;
             }

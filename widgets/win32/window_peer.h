@@ -71,7 +71,7 @@ protected:
     virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     LRESULT CallDefault(UINT message, WPARAM wParam, LPARAM lParam);
     // True when a form's input filter took the event (what's-this help).
-    bool Filtered(InputEvent::Kind kind, TMouseButton button, int x, int y, uint16_t key = 0);
+    bool Filtered(const InputEvent& event);
     // Tab and Shift+Tab: the focus moves to the next or the previous
     // control of the window (as a dialog does; the message loop knows no
     // dialogs).

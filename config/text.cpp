@@ -21,6 +21,12 @@ bool SameText(const std::string& a, const std::string& b) {
     return true;
 }
 
+std::string TrimBlanks(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) return std::string();
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
 namespace {
 
 int HexDigit(char c) {

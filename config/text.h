@@ -13,6 +13,10 @@ std::string UpperCase(const std::string& text);
 // Comparison without regard to case: the upper-case forms of both texts.
 bool SameText(const std::string& a, const std::string& b);
 
+// The text without the blanks and tabs at either end, as the profile
+// functions take section and key names.
+std::string TrimBlanks(const std::string& text);
+
 // A whole number as the INI stores read it: an optional sign and decimal
 // digits, after leading blanks. With allowHex, "0x" or "0X" followed by up
 // to eight hex digits is read as a 32-bit pattern ("0xFFFFFFFF" is -1).

@@ -279,6 +279,23 @@ TEST_F(PictureCopyTest, CopyOfAProtectedLogoStaysReplaceable) {
     EXPECT_FALSE(machine.P().files().Exists(copy));
 }
 
+// A protected copy left by an earlier run is replaced, and removed when its
+// system file is gone.
+TEST_F(PictureCopyTest, ProtectedCopyOfAnEarlierRunIsReplacedOrRemoved) {
+    const uint32_t protecting = platform::attr::ReadOnly | platform::attr::Hidden;
+    machine.Put(copy, "BM eines frueheren Laufs");
+    Protect(copy, protecting);
+    config::CreateTempConfig(machine.Dir());
+    EXPECT_EQ(machine.Get(copy), machine.Get(system));
+    EXPECT_EQ(RhsAttributes(copy), 0u);
+
+    Protect(copy, protecting);
+    Protect(system, platform::attr::Normal);
+    ASSERT_TRUE(machine.P().files().DeleteFile(system));
+    config::CreateTempConfig(machine.Dir());
+    EXPECT_FALSE(machine.P().files().Exists(copy));
+}
+
 // A copy held open by another program cannot be replaced or removed; it
 // holds the picture of an earlier run, and applying must not put that back.
 TEST_F(PictureCopyTest, CopyThatCannotBeReplacedIsNotWrittenBack) {

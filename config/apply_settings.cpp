@@ -104,8 +104,8 @@ void ApplyBitmapIcons(bool asIcons) {
     }
 }
 
-// Steps 14 to 16: a setting that is on writes its value, one that is off
-// removes it.
+// The network and browser settings: one that is on writes its value, one
+// that is off removes it.
 void WriteOrDelete(RootKey root, const char* path, bool on, const char* name,
                    const std::function<void(TRegistry&)>& write) {
     auto key = StepKey(root, path);

@@ -333,7 +333,7 @@ protected:
         before = TakeMachineDump(machine);
     }
     MachineDump before;
-    // The steps after 7 ran.
+    // The settings after the mouse setting were applied.
     void ExpectLaterStepsRan() {
         const MachineDump after = TakeMachineDump(machine);
         EXPECT_EQ(after.at(std::string(kDesktop) + "\\SmoothScroll"), Dword(0));
@@ -351,7 +351,7 @@ TEST_F(ApplyErrorTest, UnreadableWinIniEndsApplyingAndStaysAsItWas) {
     }
     const MachineDump after = TakeMachineDump(machine);
     EXPECT_EQ(after.at("win.ini"), before.at("win.ini"));
-    EXPECT_EQ(after.at("system.ini"), before.at("system.ini"));  // applying stopped before step 4
+    EXPECT_EQ(after.at("system.ini"), before.at("system.ini"));  // applying stopped before system.ini
 }
 
 // A win.ini that cannot be replaced (held open by another program) is an
@@ -367,7 +367,7 @@ TEST_F(ApplyErrorTest, WinIniThatCannotBeWrittenEndsApplyingBeforeSystemIni) {
     EXPECT_EQ(after.at("system.ini"), before.at("system.ini"));
 }
 
-// Step 4: a key of system.ini that cannot be written is passed over, and
+// A key of system.ini that cannot be written is passed over, and
 // applying goes on.
 TEST_F(ApplyErrorTest, RefusedSystemIniKeyIsPassedOver) {
     {
@@ -380,7 +380,7 @@ TEST_F(ApplyErrorTest, RefusedSystemIniKeyIsPassedOver) {
     ExpectLaterStepsRan();
 }
 
-// Step 7: whatever goes wrong with the mouse setting is passed over.
+// Whatever goes wrong with the mouse setting is passed over.
 TEST_F(ApplyErrorTest, MouseKeyThatCannotBeOpenedIsPassedOver) {
     {
         InterposedPlatform faults;

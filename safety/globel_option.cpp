@@ -42,7 +42,7 @@ T* Choice(TComponent* owner, TWinControl* parent, const char* name, int left, in
 }
 
 TGroupBox* Group(TComponent* owner, TWinControl* parent, const char* name, int top, int height, const char* text) {
-    TGroupBox* group = MakeControl<TGroupBox>(owner, parent, name, 8, top, 377, height);
+    TGroupBox* group = MakeControl<TGroupBox>(owner, parent, name, 8, top, 397, height);
     group->SetCaption(text);
     return group;
 }
@@ -63,9 +63,9 @@ TDlgOptions::TDlgOptions(TComponent* owner) : TForm(owner) {
     SetBorderStyle(bsDialog);
     SetPosition(poMainFormCenter);
     SetCaption("Programmoptionen");
-    SetClientSize(417, 318);
+    SetClientSize(437, 318);
 
-    PageControl1 = MakeControl<TPageControl>(this, this, "PageControl1", 8, 8, 401, 265);
+    PageControl1 = MakeControl<TPageControl>(this, this, "PageControl1", 8, 8, 421, 265);
     TabSheet1 = Sheet(this, PageControl1, "TabSheet1", "Allgemein");
     TabSheet2 = Sheet(this, PageControl1, "TabSheet2", "Sicherheit");
     TabSheet3 = Sheet(this, PageControl1, "TabSheet3", "Erweitert");
@@ -94,15 +94,15 @@ TDlgOptions::TDlgOptions(TComponent* owner) : TForm(owner) {
     Label10 = Note(this, GroupBox3, "Label10", 12, 56,
                    "Verwenden Sie den unteren Schieberegler, um die Sicherheitsstufe \r\n"
                    "festzulegen:");
-    TrackBar1 = MakeControl<TTrackBar>(this, GroupBox3, "TrackBar1", 24, 94, 45, 110);
+    TrackBar1 = MakeControl<TTrackBar>(this, GroupBox3, "TrackBar1", 16, 94, 45, 110);
     TrackBar1->SetOrientation(trVertical);
     TrackBar1->SetParams(0, 2, 0);
     TrackBar1->SetFrequency(1);
     TrackBar1->SetTickMarks(tmBoth);
     TrackBar1->OnChange = [this](TComponent* sender) { TrackBar1Change(sender); };
-    Label11 = Note(this, GroupBox3, "Label11", 88, 118, "");
+    Label11 = Note(this, GroupBox3, "Label11", 76, 118, "");
     Label11->Font().SetStyle(TFontStyles{true, false, false});
-    Label12 = Note(this, GroupBox3, "Label12", 88, 138, "");
+    Label12 = Note(this, GroupBox3, "Label12", 76, 138, "");
 
     GroupBox4 = Group(this, TabSheet3, "GroupBox4", 6, 72, "Weiter Einstellungen ");
     CheckBox1 =
@@ -120,11 +120,11 @@ TDlgOptions::TDlgOptions(TComponent* owner) : TForm(owner) {
     CorelButton3->SetCaption("Passwort");
     CorelButton3->OnClick = [this](TComponent* sender) { CorelButton3Click(sender); };
 
-    CorelButton2 = MakeControl<TButton>(this, this, "CorelButton2", 248, 283, 75, 25);
+    CorelButton2 = MakeControl<TButton>(this, this, "CorelButton2", 268, 283, 75, 25);
     CorelButton2->SetCaption("OK");
     CorelButton2->SetDefault(true);
     CorelButton2->SetModalResult(mrOk);
-    CorelButton1 = MakeControl<TButton>(this, this, "CorelButton1", 334, 283, 75, 25);
+    CorelButton1 = MakeControl<TButton>(this, this, "CorelButton1", 354, 283, 75, 25);
     CorelButton1->SetCaption("Abbrechen");
     CorelButton1->SetCancel(true);
     CorelButton1->SetModalResult(mrCancel);

@@ -14,7 +14,8 @@ TDlgPass::TDlgPass(TComponent* owner) : TForm(owner) {
     SetCaption("Quellwerk - Kennwort");
     SetClientSize(254, 146);
 
-    Label1 = MakeControl<TLabel>(this, this, "Label1", 8, 9, 60, 13);
+    Label1 = MakeControl<TLabel>(this, this, "Label1", 8, 9, 100, 13);
+    Label1->SetAutoSize(false);
     Label1->SetCaption("Kennwort:");
     Edit1 = MakeControl<TEdit>(this, this, "Edit1", 8, 26, 238, 21);
     Edit1->SetPasswordChar('*');

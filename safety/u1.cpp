@@ -26,8 +26,11 @@ const char kMsgTooShort[] =
     "Bitte wiederholen Sie den Vorgang.";
 const char kMsgNotStored[] = "Das Passwort konnte nicht gespeichert werden.";
 
-TLabel* MakeLabel(TForm* form, const char* name, int left, int top, const char* text) {
-    TLabel* label = MakeControl<TLabel>(form, form, name, left, top, 0, 13);
+// Labels keep their width: a disabled caption is painted a pixel wider than
+// it measures.
+TLabel* MakeLabel(TForm* form, const char* name, int left, int top, int width, int height, const char* text) {
+    TLabel* label = MakeControl<TLabel>(form, form, name, left, top, width, height);
+    label->SetAutoSize(false);
     label->SetCaption(text);
     return label;
 }
@@ -61,17 +64,17 @@ TDlgPassSet::TDlgPassSet(TComponent* owner) : TForm(owner) {
     // Focused first and never seen.
     Edit4 = MakeControl<TEdit>(this, this, "Edit4", -200, -200, 20, 21);
 
-    Label1 = MakeLabel(this, "Label1", 12, 10,
+    Label1 = MakeLabel(this, "Label1", 12, 10, 300, 26,
                        "Bestimmen hier ein Passwort, welches das Programm mit \r\n"
                        "einen Zugriffschutzt schützt.");
-    Label6 = MakeLabel(this, "Label6", 12, 48, "Passwortschutz:");
-    Label7 = MakeLabel(this, "Label7", 120, 48, "");
+    Label6 = MakeLabel(this, "Label6", 12, 48, 100, 13, "Passwortschutz:");
+    Label7 = MakeLabel(this, "Label7", 120, 48, 150, 13, "");
     Label7->Font().SetStyle(TFontStyles{true, false, false});
-    Label2 = MakeLabel(this, "Label2", 12, 80, "Altes Passwort:");
+    Label2 = MakeLabel(this, "Label2", 12, 80, 100, 13, "Altes Passwort:");
     Edit1 = PasswordField(this, "Edit1", 120, 76);
-    Label3 = MakeLabel(this, "Label3", 12, 112, "Neues Passwort:");
+    Label3 = MakeLabel(this, "Label3", 12, 112, 100, 13, "Neues Passwort:");
     Edit2 = PasswordField(this, "Edit2", 120, 108);
-    Label4 = MakeLabel(this, "Label4", 12, 144, "Wiederholung:");
+    Label4 = MakeLabel(this, "Label4", 12, 144, 100, 13, "Wiederholung:");
     Edit3 = PasswordField(this, "Edit3", 120, 140);
 
     CorelButton3 = MakeControl<TButton>(this, this, "CorelButton3", 150, 186, 80, 25);
@@ -84,7 +87,7 @@ TDlgPassSet::TDlgPassSet(TComponent* owner) : TForm(owner) {
     CorelButton2->SetCancel(true);
     CorelButton2->SetModalResult(mrCancel);
 
-    Label5 = MakeLabel(this, "Label5", 12, 192, "Halvorn Quellwerk ");
+    Label5 = MakeLabel(this, "Label5", 12, 192, 130, 13, "Halvorn Quellwerk ");
     Label5->Font().SetColor(clGray);
 
     SetActiveControl(Edit4);

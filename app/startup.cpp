@@ -23,6 +23,15 @@ namespace {
 // Made at start, never shown, alive to the end.
 TWndOrder* g_hiddenOrder = nullptr;
 
+// The title of the application before the start gives it one: the name of
+// the executable without its extension.
+std::string TitleBeforeStart() {
+    if (!Application().Title.empty()) return Application().Title;
+    std::string name = platform::Get().files().ModuleFileName();
+    name = name.substr(name.find_last_of("\\/") + 1);
+    return name.substr(0, name.find_last_of('.'));
+}
+
 // Asks for the password when one is set. Both password dialogs are made
 // for the gate and freed at its end, also when the check fails.
 bool PasswordGate() {
@@ -37,7 +46,7 @@ bool PasswordGate() {
     ShowMessageBox(
         "Sie haben ein nicht korrektes Passwort eingetragen. Das Programm \r"
         "wird aus Sicherheitsgründen beendet.",
-        Application().Title, mbOK, miInformation);
+        TitleBeforeStart(), mbOK, miInformation);
     return false;
 }
 

@@ -136,6 +136,7 @@ TEST_P(PasswordGateTest, AccessFollowsThePrompt) {
                   "Sie haben ein nicht korrektes Passwort eingetragen. Das Programm \r"
                   "wird aus Sicherheitsgründen beendet.");
         EXPECT_EQ(messages[0].icon, widgets::miInformation);
+        EXPECT_EQ(messages[0].caption, "quellwerk");  // the title is set only after the gate
     }
 }
 

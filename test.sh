@@ -2,9 +2,10 @@
 # Sets the machine up, builds the three builds and runs every check:
 #   the layer check of the includes (docs/map.md), the native suite (Linux,
 #   fake platform), the win64 suite under Wine as Windows 98 (on Xvfb when
-#   there is no display), the GUI test of the program under Wine (tests/gui,
-#   on an Xvfb of its own), the fuzz run, and the Windows 95/98/ME import
-#   check of the win32 build.
+#   there is no display), the GUI tests of the program under Wine (tests/gui:
+#   start and close, the password lock and the options; each on an Xvfb of its
+#   own), the fuzz run, and the Windows 95/98/ME import check of the win32
+#   build.
 # Goes on after a failed part, prints a summary, and exits non-zero when any
 # part failed.
 #
@@ -140,9 +141,11 @@ fi
 if run_part "win64 build" build_preset win64; then
   run_part "win64 tests under Wine" wine_tests
   run_part "GUI test under Wine" bash tests/gui/start_and_close.sh
+  run_part "GUI password and options" bash tests/gui/password_and_options.sh
 else
   skip_part "win64 tests under Wine" "the win64 build failed"
   skip_part "GUI test under Wine" "the win64 build failed"
+  skip_part "GUI password and options" "the win64 build failed"
 fi
 
 win32_built=0

@@ -38,7 +38,8 @@ std::string SystemFile(const std::string& name) {
 
 void InstallSample98(const TestMachine& machine) {
     platform::FileSystem& files = machine.P().files();
-    for (const char* name : {"msdos.sys", "logo.sys", "logos.sys", "logow.sys", "win.ini", "system.ini"}) {
+    for (const char* name :
+         {"msdos.sys", "logo.sys", "logos.sys", "logow.sys", "win.ini", "system.ini", "sysbtnc.dll"}) {
         const std::string target = SystemFile(name);
         files.SetAttributes(target, platform::attr::Normal);
         machine.Put(target, SourceFile(std::string("res/sample98/") + name));

@@ -21,7 +21,7 @@ std::string SourceFile(const std::string& relative);
 void InstallSample98(const TestMachine& machine);
 
 // The Windows path where the sample machine keeps a system file.
-std::string SystemFile(const std::string& name);  // "msdos.sys", "win.ini", ...
+std::string SystemFile(const std::string& name);  // "msdos.sys", "win.ini", "sysbtnc.dll", ...
 
 // The read-only, hidden and system attributes of a file. Wine reports every
 // file as archived, so tests compare only these three.

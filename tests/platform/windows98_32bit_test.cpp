@@ -1,13 +1,13 @@
 // What only a 32-bit program meets on Windows 98: the i686 build under 32-bit
-// Wine sees the version record of Windows 98 and kernel32's thunk to 16-bit
-// code, which the free system resources are read through. The native and
-// win64 builds have neither and skip.
-#include <cstdint>
-
+// Wine sees the version record of Windows 98, the 32-bit records of kernel32
+// and its thunk to 16-bit code, which the free system resources are read
+// through. The native and win64 builds have none of these and skip.
 #include <gtest/gtest.h>
 
 #if defined(_WIN32) && !defined(_WIN64)
 #include "platform/win32/win32_api.h"
+// After <windows.h>.
+#include <tlhelp32.h>
 #define QW_WINDOWS_32BIT 1
 #endif
 
@@ -16,6 +16,9 @@ namespace {
 TEST(Windows98On32BitTest, ReportsWindows98AndKernelThunks) {
 #ifdef QW_WINDOWS_32BIT
     EXPECT_EQ(sizeof(void*), 4u);
+    // The records as Windows 98's kernel32 knows them; it checks dwSize.
+    EXPECT_EQ(sizeof(MEMORYSTATUS), 32u);
+    EXPECT_EQ(sizeof(PROCESSENTRY32), 296u);
 
     OSVERSIONINFOA version;
     ZeroMemory(&version, sizeof version);

@@ -209,6 +209,11 @@ std::string ResourceName(const std::string& fileName);
 
 // ------------------------------------------------------------- the platform
 
+class FileAccess;
+class CodePage;
+class RecycleBin;
+class Cabinet;
+
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -216,6 +221,10 @@ public:
     virtual Profile& profile() = 0;
     virtual FileSystem& files() = 0;
     virtual System& system() = 0;
+    virtual FileAccess& fileAccess() = 0;    // platform/file_access.h
+    virtual CodePage& codePage() = 0;        // platform/code_page.h
+    virtual RecycleBin& recycleBin() = 0;    // platform/recycle_bin.h
+    virtual Cabinet& cabinet() = 0;          // platform/cabinet.h
 };
 
 // The platform the program runs on. The win32 build installs the real one

@@ -5,8 +5,12 @@
 
 #include <filesystem>
 
+#include "platform/fake/fake_cabinet.h"
+#include "platform/fake/fake_code_page.h"
+#include "platform/fake/fake_file_access.h"
 #include "platform/fake/fake_files.h"
 #include "platform/fake/fake_profile.h"
+#include "platform/fake/fake_recycle_bin.h"
 #include "platform/fake/fake_registry.h"
 #include "platform/fake/fake_system.h"
 #include "platform/platform.h"
@@ -22,12 +26,20 @@ public:
     FakeProfile& profile() override { return profile_; }
     FakeFiles& files() override { return files_; }
     FakeSystem& system() override { return system_; }
+    FakeFileAccess& fileAccess() override { return fileAccess_; }
+    FakeCodePage& codePage() override { return codePage_; }
+    FakeRecycleBin& recycleBin() override { return recycleBin_; }
+    FakeCabinet& cabinet() override { return cabinet_; }
 
 private:
     FakeRegistry registry_;
     FakeFiles files_;
     FakeProfile profile_;
     FakeSystem system_;
+    FakeFileAccess fileAccess_;
+    FakeCodePage codePage_;
+    FakeRecycleBin recycleBin_;
+    FakeCabinet cabinet_;
 };
 
 }  // namespace platform::fake

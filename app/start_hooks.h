@@ -1,6 +1,7 @@
 // What the start sequence asks of the password protection and the
-// start-up breakpoint. Until those are part of the program, the gate
-// answers "no password" and the breakpoint does nothing.
+// start-up breakpoint. Until the password protection is part of the program,
+// the gate answers "no password"; the breakpoint runs its own step unless a
+// test puts one in its place.
 #pragma once
 
 #include <functional>

@@ -78,7 +78,8 @@ CabWriter::CabWriter(const CabWriterOptions& options) : options_(options), strea
         throw ECabWriter(cab_error::kAllocFail, "deflate could not be set up");
     }
     stream_->ready = true;
-    out_.resize(kCabMaxCompressed);
+    // Room for what a sync flush may give before it is found too large.
+    out_.resize(2 * kCabBlockSize + 1024);
     pending_.reserve(kCabBlockSize);
 }
 
@@ -160,6 +161,7 @@ void CabWriter::AbortFile() {
         spool_.resize(mark_.spoolSize);
         pending_ = mark_.pending;
         history_ = mark_.history;
+        streamPrimed_ = false;  // the compressor saw the file's blocks
     } else {
         pending_.resize(mark_.pendingSize);
     }
@@ -181,20 +183,47 @@ void CabWriter::EmitBlock(const unsigned char* data, uint32_t size) {
         mark_.history = history_;
         mark_.saved = true;
     }
-    const bool primed = options_.prime && !history_.empty();
     uint32_t compressed = 0;
     out_[0] = 'C';
     out_[1] = 'K';
     z_stream& z = stream_->z;
-    deflateReset(&z);
-    if (primed) deflateSetDictionary(&z, history_.data(), static_cast<uInt>(history_.size()));
-    z.next_in = const_cast<unsigned char*>(data);
-    z.avail_in = size;
-    z.next_out = out_.data() + 2;
-    z.avail_out = kCabMaxCompressed - 2;
-    if (deflate(&z, Z_FINISH) == Z_STREAM_END) {
-        compressed = static_cast<uint32_t>(2 + z.total_out);
+    bool fits = false;
+    if (options_.prime) {
+        // One stream through the folder: each block ends with a sync flush
+        // and an empty final block, so the compressor keeps its window and
+        // hash chains from block to block, which is the priming without
+        // hashing a dictionary again. Readers keep the previous block as
+        // their window; every block but the folder's last is full, so the
+        // history they hold is the one the compressor used.
+        if (!streamPrimed_) {
+            deflateReset(&z);
+            if (!history_.empty()) deflateSetDictionary(&z, history_.data(), static_cast<uInt>(history_.size()));
+            streamPrimed_ = true;
+        }
+        z.next_in = const_cast<unsigned char*>(data);
+        z.avail_in = size;
+        z.next_out = out_.data() + 2;
+        z.avail_out = static_cast<uInt>(out_.size() - 4);
+        const uLong before = z.total_out;
+        if (deflate(&z, Z_SYNC_FLUSH) == Z_OK && z.avail_in == 0 && z.avail_out > 0) {
+            compressed = static_cast<uint32_t>(2 + (z.total_out - before));
+            out_[compressed++] = 0x03;  // an empty final block
+            out_[compressed++] = 0x00;
+            fits = compressed <= kCabMaxCompressed;
+        }
+        if (!fits) streamPrimed_ = false;  // the stream is re-primed from the history below
     } else {
+        deflateReset(&z);
+        z.next_in = const_cast<unsigned char*>(data);
+        z.avail_in = size;
+        z.next_out = out_.data() + 2;
+        z.avail_out = kCabMaxCompressed - 2;
+        if (deflate(&z, Z_FINISH) == Z_STREAM_END) {
+            compressed = static_cast<uint32_t>(2 + z.total_out);
+            fits = true;
+        }
+    }
+    if (!fits) {
         // Did not fit: one final stored block, which always does.
         out_[2] = 0x01;
         out_[3] = static_cast<unsigned char>(size & 0xFF);
@@ -223,6 +252,7 @@ void CabWriter::CloseFolder() {
         pending_.clear();
     }
     history_.clear();
+    streamPrimed_ = false;
     folderOpen_ = false;
 }
 

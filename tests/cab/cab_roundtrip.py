@@ -9,6 +9,10 @@ exactly the names, sizes, bytes, DOS dates and attributes that went in:
   - gcab -x, and gcab -l for the sizes, dates, times and attributes;
   - Wine's FDI (FDICopy) through tests/cab/fdi_list.exe when --fdi names it.
 
+With --makecab the same sets are also written by the program's cabinet
+component through Wine's "cabinet.dll" (qw_makecab.exe) and read back by the
+same readers.
+
 Every set is made from its own seed; a failure prints the seed, and
 --seed SEED --count 1 repeats exactly that set.
 
@@ -186,6 +190,35 @@ def check_fdi(seed, cab, entries, fdi, wine):
         fail(seed, "FDI listed\n  %r\nwanted\n  %r" % (lines, want))
 
 
+def check_component(seed, args, listed, work):
+    """The set written by the program's cabinet component through Wine's
+    "cabinet.dll": stored under the files' own names, first one wins, with
+    the attributes Wine reports (archive) and the local DOS times."""
+    cab = os.path.join(work, "component.cab")
+    listing = os.path.join(work, "component.txt")
+    entries, seen = [], set()
+    with open(listing, "wb") as f:
+        for e in listed:
+            f.write(os.fsencode(windows_path(e.path, True)) + b"\n")
+            name = os.path.basename(e.path).encode("cp850")
+            if name.upper() in seen:
+                continue
+            seen.add(name.upper())
+            with open(e.path, "rb") as data:
+                entries.append(Entry(e.path, name, data.read(), int(os.path.getmtime(e.path)), 0x20))
+    r = run([args.wine, args.makecab, windows_path(cab, True), windows_path(listing, True)])
+    if r.returncode != 0 or not r.stdout.decode("ascii", "replace").strip().endswith("cabinet.dll"):
+        fail(seed, "the component: " + (r.stdout + r.stderr).decode("utf-8", "replace"))
+    for sub in ("cabextract", "gcab"):
+        shutil.rmtree(os.path.join(work, sub), ignore_errors=True)
+    check_cabextract(seed, cab, entries, work)
+    check_gcab(seed, cab, entries, work)
+    if args.fdi:
+        check_fdi(seed, cab, entries, args.fdi, args.wine)
+    print("seed %d: the same set through cabinet.dll, %d files, cabinet %d bytes: ok"
+          % (seed, len(entries), os.path.getsize(cab)))
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--writer", required=True)
@@ -193,6 +226,9 @@ def main():
     parser.add_argument("--seed", type=int, default=None)
     parser.add_argument("--fdi", default=None)
     parser.add_argument("--wine", default=None, help="runs the writer and fdi_list through this Wine command")
+    parser.add_argument("--makecab", default=None,
+                        help="qw_makecab.exe: the same sets also through the program's cabinet component, "
+                             "which uses Wine's cabinet.dll")
     args = parser.parse_args()
     for tool in ("cabextract", "gcab"):
         if not shutil.which(tool):
@@ -221,6 +257,8 @@ def main():
                 check_fdi(seed, cab, entries, args.fdi, args.wine)
             print("seed %d: %d files, %d bytes, level %d, priming %d, cabinet %d bytes: ok"
                   % (seed, len(entries), total, level, prime, os.path.getsize(cab)))
+            if args.makecab:
+                check_component(seed, args, listed, work)
         finally:
             shutil.rmtree(work, ignore_errors=True)
 

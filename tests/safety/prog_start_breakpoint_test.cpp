@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <string>
 #include <vector>
 
@@ -273,7 +275,7 @@ TEST_F(BreakpointTest, TheSampleMachineGivesThirteenFiles) {
             EXPECT_EQ(e.time, (18 << 11) | (27 << 5) | 25);
         }
     }
-    EXPECT_TRUE(testing_support::CabextractTests(machine.Fake()->files().HostPath(Archive(5))));
+    EXPECT_TRUE(testing_support::CabextractTests(machine.Fake()->files().HostPath(Archive(5)).string()));
 }
 
 }  // namespace

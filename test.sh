@@ -138,6 +138,7 @@ if run_part "win64 build" build_preset win64; then
 else
   skip_part "win64 tests under Wine" "the win64 build failed"
   skip_part "GUI test under Wine" "the win64 build failed"
+  skip_part "GUI breakpoint under Wine" "the win64 build failed"
 fi
 
 win32_built=0

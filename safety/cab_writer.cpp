@@ -88,9 +88,7 @@ CabWriter::~CabWriter() {
     delete stream_;
 }
 
-uint32_t CabWriter::FolderCount() const {
-    return static_cast<uint32_t>(folders_.size());
-}
+uint32_t CabWriter::FolderCount() const { return static_cast<uint32_t>(folders_.size()); }
 
 void CabWriter::BeginFile(const std::string& name, uint16_t dosDate, uint16_t dosTime, uint16_t attributes) {
     if (finished_ || inFile_) throw std::logic_error("CabWriter: BeginFile out of order");
@@ -125,7 +123,8 @@ void CabWriter::BeginFile(const std::string& name, uint16_t dosDate, uint16_t do
 
 void CabWriter::AddData(const char* data, size_t size) {
     if (!inFile_) throw std::logic_error("CabWriter: AddData outside a file");
-    if (currentSize_ + size >= kCabMaxFileSize) throw ECabWriter(cab_error::kFormatLimit, "file of 0x7FFF8000 bytes or more");
+    if (currentSize_ + size >= kCabMaxFileSize)
+        throw ECabWriter(cab_error::kFormatLimit, "file of 0x7FFF8000 bytes or more");
     const auto* in = reinterpret_cast<const unsigned char*>(data);
     currentSize_ += size;
     folders_.back().uncompressed += size;
@@ -233,8 +232,9 @@ void CabWriter::EmitBlock(const unsigned char* data, uint32_t size) {
         std::memcpy(out_.data() + 7, data, size);
         compressed = 7 + size;
     }
-    unsigned char sizes[4] = {static_cast<unsigned char>(compressed & 0xFF), static_cast<unsigned char>(compressed >> 8),
-                              static_cast<unsigned char>(size & 0xFF), static_cast<unsigned char>(size >> 8)};
+    unsigned char sizes[4] = {static_cast<unsigned char>(compressed & 0xFF),
+                              static_cast<unsigned char>(compressed >> 8), static_cast<unsigned char>(size & 0xFF),
+                              static_cast<unsigned char>(size >> 8)};
     const uint32_t sum = CabChecksum(sizes, 4, CabChecksum(out_.data(), compressed, 0));
     unsigned char header[kBlockHeaderSize];
     Put32At(header, sum);

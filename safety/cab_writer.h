@@ -125,7 +125,7 @@ private:
     Stream* stream_ = nullptr;
     std::vector<Folder> folders_;
     std::vector<File> files_;
-    std::string spool_;                 // the data blocks of all folders
+    std::string spool_;                   // the data blocks of all folders
     std::vector<unsigned char> pending_;  // input not yet in a block
     std::vector<unsigned char> history_;  // the previous full block of the folder
     std::vector<unsigned char> out_;      // one compressed block

@@ -30,7 +30,7 @@ bool IsWindowsMe() {
 
 void MakeDirectories(const std::string& folder) {
     platform::FileSystem& files = platform::Get().files();
-    for (size_t at = folder.find('\\', 3); ; at = folder.find('\\', at + 1)) {
+    for (size_t at = folder.find('\\', 3);; at = folder.find('\\', at + 1)) {
         const std::string level = folder.substr(0, at);
         if (!files.Exists(level)) files.CreateDirectory(level);
         if (at == std::string::npos) break;
@@ -41,7 +41,8 @@ void MakeDirectories(const std::string& folder) {
 // shift as trying every number, without trying a huge TTLProgStart's worth.
 std::vector<int> ExistingArchives(const std::string& folder, int ttl) {
     std::vector<int> numbers;
-    for (const platform::FoundFile& hit : platform::Get().files().Find(folder + "\\" + kArchivePrefix + "*" + kArchiveSuffix)) {
+    for (const platform::FoundFile& hit :
+         platform::Get().files().Find(folder + "\\" + kArchivePrefix + "*" + kArchiveSuffix)) {
         const std::string prefix = kArchivePrefix, suffix = kArchiveSuffix;
         if (hit.name.size() <= prefix.size() + suffix.size()) continue;
         const std::string digits = hit.name.substr(prefix.size(), hit.name.size() - prefix.size() - suffix.size());

@@ -29,8 +29,7 @@ void* FakeCabinet::Create(const CabParams& params, CabCallbacks& callbacks, CabE
     return context;
 }
 
-bool FakeCabinet::AddFile(void* handle, const std::string& source, const std::string& stored, bool,
-                          int compression) {
+bool FakeCabinet::AddFile(void* handle, const std::string& source, const std::string& stored, bool, int compression) {
     auto* context = static_cast<Context*>(handle);
     CabCallbacks& cb = *context->callbacks;
     File file;

@@ -33,7 +33,7 @@ FileHandle FakeFileAccess::Open(const std::string& path, FileMode mode, bool exc
     }
     if (attributes == attr::Invalid && !create) {
         lastError_ = files_.Exists(path.substr(0, path.find_last_of('\\') + 1)) ? error_code::kFileNotFound
-                                                                               : error_code::kPathNotFound;
+                                                                                : error_code::kPathNotFound;
         return kNoFile;
     }
     if (attributes != attr::Invalid && (attributes & attr::ReadOnly) && (mode != FileMode::Read || create)) {

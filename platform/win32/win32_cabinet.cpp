@@ -3,9 +3,11 @@
 #include <cstdlib>
 #include <cstring>
 
+// <fci.h> needs the Windows types first.
+// clang-format off
 #include "platform/win32/win32_api.h"
-
 #include <fci.h>
+// clang-format on
 
 namespace platform::win32 {
 

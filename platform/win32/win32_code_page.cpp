@@ -1,8 +1,8 @@
-#include "platform/win32/win32_api.h"
-
 #include "platform/win32/win32_code_page.h"
 
 #include <vector>
+
+#include "platform/win32/win32_api.h"
 
 namespace platform::win32 {
 

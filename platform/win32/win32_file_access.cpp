@@ -50,8 +50,8 @@ int64_t Win32FileAccess::Seek(FileHandle file, int64_t distance, SeekOrigin orig
     // SetFilePointerEx.
     LONG high = static_cast<LONG>(distance >> 32);
     SetLastError(NO_ERROR);
-    const DWORD low = SetFilePointer(H(file), static_cast<LONG>(distance & 0xFFFFFFFF), &high,
-                                     static_cast<DWORD>(origin));
+    const DWORD low =
+        SetFilePointer(H(file), static_cast<LONG>(distance & 0xFFFFFFFF), &high, static_cast<DWORD>(origin));
     if (low == INVALID_SET_FILE_POINTER && GetLastError() != NO_ERROR) {
         Failed();
         return -1;

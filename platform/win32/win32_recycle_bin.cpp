@@ -1,8 +1,10 @@
 #include "platform/win32/win32_recycle_bin.h"
 
+// <shellapi.h> needs the Windows types first.
+// clang-format off
 #include "platform/win32/win32_api.h"
-
 #include <shellapi.h>
+// clang-format on
 
 namespace platform::win32 {
 

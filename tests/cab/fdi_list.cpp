@@ -6,9 +6,12 @@
 //   fdi_list.exe CABINET
 #include <fcntl.h>
 #include <io.h>
-#include <windows.h>
 
+// <fdi.h> needs the Windows types first.
+// clang-format off
+#include <windows.h>
 #include <fdi.h>
+// clang-format on
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,10 +1,11 @@
 // Files by handle, the OEM code page and the recycle bin: the same rules on
 // the fake and under Wine.
+#include "platform/file_access.h"
+
 #include <string>
 
 #include "platform/code_page.h"
 #include "platform/fake/fake_platform.h"
-#include "platform/file_access.h"
 #include "platform/platform.h"
 #include "platform/recycle_bin.h"
 #include "tests/support/test_machine.h"
@@ -125,8 +126,8 @@ TEST_F(PlatformFileAccessTest, CharToOemGivesCodePage850) {
 TEST_F(PlatformFileAccessTest, TheRecycleBinTakesAFileWithoutAQuestion) {
     const std::string path = machine.Path("old.cab");
     machine.Put(path, "old");
-    const uint16_t flags = platform::kFofSilent | platform::kFofRenameOnCollision | platform::kFofNoConfirmation |
-                           platform::kFofAllowUndo;
+    const uint16_t flags =
+        platform::kFofSilent | platform::kFofRenameOnCollision | platform::kFofNoConfirmation | platform::kFofAllowUndo;
     EXPECT_EQ(machine.P().recycleBin().Delete(path, flags), 0);
     EXPECT_FALSE(machine.P().files().Exists(path));
     EXPECT_NE(machine.P().recycleBin().Delete(machine.Path("missing.cab"), flags), 0);

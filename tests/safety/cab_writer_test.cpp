@@ -141,9 +141,9 @@ TEST(CabWriter, AFolderEndsOnceItsCompressedBytesReachTheThreshold) {
     EXPECT_EQ(U16(cab, 26), 2u);
     EXPECT_EQ(Blocks(cab, 0).size(), 2u);
     EXPECT_EQ(Blocks(cab, 0)[1].uncompressed, 40000u - 32768u);  // the folder's last block is short
-    const size_t c = 36 + 16 + 2 * 18;  // the third file entry
-    EXPECT_EQ(U16(cab, c + 8), 1u);     // in folder 1
-    EXPECT_EQ(U32(cab, c + 4), 0u);     // at its start
+    const size_t c = 36 + 16 + 2 * 18;                           // the third file entry
+    EXPECT_EQ(U16(cab, c + 8), 1u);                              // in folder 1
+    EXPECT_EQ(U32(cab, c + 4), 0u);                              // at its start
 }
 
 TEST(CabWriter, AnAbortedFileLeavesNoTrace) {

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-
 #include <string>
 #include <vector>
 
@@ -38,7 +37,8 @@ protected:
         a.Close(h);
     }
     bool ReadersAgree() {
-        if (auto* fake = machine.Fake()) return testing_support::CabextractTests(fake->files().HostPath(cab.ArchiveFile()).string());
+        if (auto* fake = machine.Fake())
+            return testing_support::CabextractTests(fake->files().HostPath(cab.ArchiveFile()).string());
         return true;
     }
 
@@ -49,7 +49,7 @@ TEST(MakeCabProgress, PercentRoundsHalvesToEvenWithinBounds) {
     const struct {
         int64_t a, b;
         int percent;
-    } cases[] = {{0, 0, 0}, {5, 0, 0}, {0, 7, 0}, {1, 200, 0},  {3, 200, 2},  {5, 200, 2},
+    } cases[] = {{0, 0, 0},   {5, 0, 0},  {0, 7, 0},  {1, 200, 0},     {3, 200, 2}, {5, 200, 2},
                  {7, 200, 4}, {1, 8, 12}, {3, 8, 38}, {199, 200, 100}, {9, 8, 100}, {-1, 8, 0}};
     for (const auto& c : cases) EXPECT_EQ(safety::ProgressPercent(c.a, c.b), c.percent) << c.a << "/" << c.b;
 }

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-
 #include <string>
 #include <vector>
 
@@ -232,7 +231,8 @@ TEST_F(BreakpointTest, ClassesDatOnlyOnWindowsMe) {
     EXPECT_TRUE(hasClasses());
     me.minor = 10;
     fake.system().SetVersion(me);
-    fake.system().SetFileVersion(fake.files().SystemDirectory() + "\\kernel32.dll", platform::FileVersion{4, 90, 3000, 0});
+    fake.system().SetFileVersion(fake.files().SystemDirectory() + "\\kernel32.dll",
+                                 platform::FileVersion{4, 90, 3000, 0});
     EXPECT_TRUE(hasClasses());
 }
 
@@ -263,9 +263,9 @@ TEST_F(BreakpointTest, TheSampleMachineGivesThirteenFiles) {
     const auto entries = testing_support::CabListing(machine.Get(Archive(5)));
     Names names;
     for (const auto& e : entries) names.push_back(config::UpperCase(e.name));
-    EXPECT_EQ(names, (Names{"SYSTEM.DAT", "USER.DAT", "AUTOEXEC.BAT", "CONFIG.SYS", "MSDOS.SYS", "COMMAND.COM",
-                            "IO.SYS", "WIN.INI", "SYSTEM.INI", "SYSTEM.CB", "TTFCACHE", "DOSSTART.BAT",
-                            "PROTOCOL.INI"}));
+    EXPECT_EQ(names,
+              (Names{"SYSTEM.DAT", "USER.DAT", "AUTOEXEC.BAT", "CONFIG.SYS", "MSDOS.SYS", "COMMAND.COM", "IO.SYS",
+                     "WIN.INI", "SYSTEM.INI", "SYSTEM.CB", "TTFCACHE", "DOSSTART.BAT", "PROTOCOL.INI"}));
     for (const auto& e : entries) {
         if (config::UpperCase(e.name) == "IO.SYS") {
             EXPECT_EQ(e.attributes, 0x27);

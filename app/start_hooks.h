@@ -1,5 +1,5 @@
-// What the start sequence asks of the start-up breakpoint. Until that is
-// part of the program, the breakpoint does nothing.
+// What the start sequence asks of the start-up breakpoint: the breakpoint
+// runs its own step unless a test puts one in its place.
 #pragma once
 
 #include <functional>

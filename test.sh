@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Sets the machine up, builds the three builds and runs every check:
 #   the native suite (Linux, fake platform), the win64 suite under Wine as
-#   Windows 98 (on Xvfb when there is no display), the GUI test of the program
-#   under Wine (tests/gui, on an Xvfb of its own), the fuzz run, and the
+#   Windows 98 (on Xvfb when there is no display), the GUI tests of the program
+#   under Wine (tests/gui, each on an Xvfb of its own), the fuzz run, and the
 #   Windows 95/98/ME import check of the win32 build.
 # Goes on after a failed part, prints a summary, and exits non-zero when any
 # part failed.
@@ -133,9 +133,11 @@ fi
 if run_part "win64 build" build_preset win64; then
   run_part "win64 tests under Wine" wine_tests
   run_part "GUI test under Wine" bash tests/gui/start_and_close.sh
+  run_part "GUI title and page blend" bash tests/gui/title_and_blend.sh
 else
   skip_part "win64 tests under Wine" "the win64 build failed"
   skip_part "GUI test under Wine" "the win64 build failed"
+  skip_part "GUI title and page blend" "the win64 build failed"
 fi
 
 win32_built=0

@@ -44,7 +44,13 @@ void TFormContainer::ShowForm(TForm* form, bool release, TBlendTransition* trans
     if (!form || form == form_) return;
     lastFrames_ = 0;
     const bool fade = transition && transition->Enabled() && Peer() && form_;
-    if (fade) transition->Prepare(Peer()->Capture());
+    if (fade) {
+        const TBitmap from = Peer()->Capture();
+        transition->Prepare(from);
+        // The old picture stays on the screen while the pages change
+        // beneath it, until the blend takes over.
+        Peer()->PaintFrame(from);
+    }
 
     TForm* old = form_;
     if (OnFormChange) OnFormChange(this, old);
@@ -61,6 +67,7 @@ void TFormContainer::ShowForm(TForm* form, bool release, TBlendTransition* trans
         lastFrames_ = transition->Execute(Peer()->Capture(), [this](const TBitmap& frame) {
             if (Peer()) Peer()->PaintFrame(frame);
         });
+        if (Peer()) Peer()->EndFrames();
         Repaint();
     }
     if (form == form_ && form->CanFocus()) form->SetFocus();

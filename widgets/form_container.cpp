@@ -44,6 +44,14 @@ void TFormContainer::ShowForm(TForm* form, bool release, TBlendTransition* trans
     if (!form || form == form_) return;
     lastFrames_ = 0;
     const bool fade = transition && transition->Enabled() && Peer() && form_;
+    // The frames go also when the change fails half-way: they would hide
+    // the container for good.
+    struct FramesGuard {
+        TFormContainer* container;
+        ~FramesGuard() {
+            if (container && container->Peer()) container->Peer()->EndFrames();
+        }
+    } guard{fade ? this : nullptr};
     if (fade) {
         const TBitmap from = Peer()->Capture();
         transition->Prepare(from);
@@ -68,6 +76,7 @@ void TFormContainer::ShowForm(TForm* form, bool release, TBlendTransition* trans
             if (Peer()) Peer()->PaintFrame(frame);
         });
         if (Peer()) Peer()->EndFrames();
+        guard.container = nullptr;
         Repaint();
     }
     if (form == form_ && form->CanFocus()) form->SetFocus();

@@ -3,9 +3,9 @@
 #   the layer check of the includes (docs/map.md), the native suite (Linux,
 #   fake platform), the win64 suite under Wine as Windows 98 (on Xvfb when
 #   there is no display), the GUI tests of the program under Wine (tests/gui,
-#   each on an Xvfb of its own: start and close, the password lock and the
-#   options, the breakpoint at the third start), the fuzz run, and the Windows
-#   95/98/ME import check of the win32 build.
+#   each on an Xvfb of its own: start and close, the title and the page blend,
+#   the password lock and the options, the breakpoint at the third start), the
+#   fuzz run, and the Windows 95/98/ME import check of the win32 build.
 # Where the kernel runs 32-bit x86 code, also the i686 suite under 32-bit Wine
 # as Windows 98 and the GUI test of the product itself (build/win32) under
 # 32-bit Wine; elsewhere those two show as skipped, with the reason.
@@ -164,11 +164,13 @@ fi
 if run_part "win64 build" build_preset win64; then
   run_part "win64 tests under Wine" wine_tests
   run_part "GUI test under Wine" env QW_PROGRAM_BUILD=win64 bash tests/gui/start_and_close.sh
+  run_part "GUI title and page blend" env QW_PROGRAM_BUILD=win64 bash tests/gui/title_and_blend.sh
   run_part "GUI password and options" env QW_PROGRAM_BUILD=win64 bash tests/gui/password_and_options.sh
   run_part "GUI breakpoint under Wine" env QW_PROGRAM_BUILD=win64 bash tests/gui/breakpoint.sh
 else
   skip_part "win64 tests under Wine" "the win64 build failed"
   skip_part "GUI test under Wine" "the win64 build failed"
+  skip_part "GUI title and page blend" "the win64 build failed"
   skip_part "GUI password and options" "the win64 build failed"
   skip_part "GUI breakpoint under Wine" "the win64 build failed"
 fi

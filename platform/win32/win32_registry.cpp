@@ -9,12 +9,18 @@ namespace {
 
 HKEY RootHandle(RootKey root) {
     switch (root) {
-        case RootKey::ClassesRoot: return HKEY_CLASSES_ROOT;
-        case RootKey::CurrentUser: return HKEY_CURRENT_USER;
-        case RootKey::LocalMachine: return HKEY_LOCAL_MACHINE;
-        case RootKey::Users: return HKEY_USERS;
-        case RootKey::CurrentConfig: return HKEY_CURRENT_CONFIG;
-        case RootKey::DynData: return HKEY_DYN_DATA;
+        case RootKey::ClassesRoot:
+            return HKEY_CLASSES_ROOT;
+        case RootKey::CurrentUser:
+            return HKEY_CURRENT_USER;
+        case RootKey::LocalMachine:
+            return HKEY_LOCAL_MACHINE;
+        case RootKey::Users:
+            return HKEY_USERS;
+        case RootKey::CurrentConfig:
+            return HKEY_CURRENT_CONFIG;
+        case RootKey::DynData:
+            return HKEY_DYN_DATA;
     }
     return HKEY_CURRENT_USER;
 }
@@ -48,6 +54,18 @@ std::unique_ptr<RegKey> Win32Registry::OpenKey(RootKey root, const std::string& 
     }
     if (result != ERROR_SUCCESS || !key.Valid()) return nullptr;
     return std::make_unique<Win32RegKey>(std::move(key));
+}
+
+std::optional<std::unique_ptr<RegKey>> Win32Registry::OpenRemoteKey(const std::string& machine, RootKey root,
+                                                                    const std::string& path) {
+    UniqueKey connected;
+    const std::string name = "\\\\" + machine;
+    if (RegConnectRegistryA(name.c_str(), RootHandle(root), connected.Receive()) != ERROR_SUCCESS) return std::nullopt;
+    UniqueKey key;
+    if (RegOpenKeyExA(connected.Get(), path.c_str(), 0, KEY_READ, key.Receive()) != ERROR_SUCCESS) {
+        return std::unique_ptr<RegKey>();
+    }
+    return std::unique_ptr<RegKey>(std::make_unique<Win32RegKey>(std::move(key)));
 }
 
 bool Win32Registry::DeleteKey(RootKey root, const std::string& path) {

@@ -214,15 +214,17 @@ void THalvornQuellwerk::ShowPage(int tag, const char* title, Page*& shown, void 
 void THalvornQuellwerk::BitmapButton1Click(TComponent*) { ShowPage(1, "Systemeinstellungen", Wnd_Settings); }
 
 void THalvornQuellwerk::BitmapButton2Click(TComponent*) {
-    ShowPage<TWnd_Template>(2, "Performance", Wnd_Template,
-                            [](TWnd_Template& page) { page.SetMode(TWnd_Template::kPerformance); });
+    ShowPage<TWnd_Template>(2, "Performance", Wnd_Template, [](TWnd_Template& page) {
+        page.SetMode(TWnd_Template::kPerformance);
+    });
 }
 
 void THalvornQuellwerk::BitmapButton3Click(TComponent*) { ShowPage(3, "Systeminformationen", Frm_SysInfos); }
 
 void THalvornQuellwerk::BitmapButton4Click(TComponent*) {
-    ShowPage<TWnd_Template>(4, "Reparieren", Wnd_Template,
-                            [](TWnd_Template& page) { page.SetMode(TWnd_Template::kRepair); });
+    ShowPage<TWnd_Template>(4, "Reparieren", Wnd_Template, [](TWnd_Template& page) {
+        page.SetMode(TWnd_Template::kRepair);
+    });
 }
 
 void THalvornQuellwerk::BitmapButton5Click(TComponent*) { ShowPage(5, "Service und Optionen", FRM_Service); }

@@ -1,13 +1,15 @@
 #include "platform/win32/win32_perf_stats.h"
 
-#include <tlhelp32.h>
-
 #include <cmath>
 
 #include "platform/text.h"
 #include "platform/win32/win32_api.h"
 #include "platform/win32/win32_handle.h"
 #include "platform/win32/win32_reg_key.h"
+// ToolHelp needs the types of <windows.h> first.
+// clang-format off
+#include <tlhelp32.h>
+// clang-format on
 
 namespace platform::win32 {
 

@@ -11,7 +11,9 @@
 #include "config/temp_config.h"
 #include "pages/testunit.h"
 #include "platform/helpers.h"
+#include "sysinfo/scope.h"
 #include "sysinfo/service.h"
+#include "sysinfo/sys_mon.h"
 #include "sysinfo/wnd_sysinfo.h"
 #include "widgets/application.h"
 #include "widgets/dialog_host.h"
@@ -118,6 +120,23 @@ THalvornQuellwerk::THalvornQuellwerk(TComponent* owner) : TForm(owner) {
     Image2->SetPicture(LoadPicture("weblink.bmp"));
     Image2->SetCursor(crHandPoint);
     Image2->OnClick = [this](TComponent* s) { Image2Click(s); };
+
+    SysMon1 = CreateComponent<sysinfo::TSysMon>(this);
+    SysMon1->SetName("SysMon1");
+    sysinfo::TMonObject& cpu = SysMon1->Monitors.Add();
+    cpu.SysObject = "KERNEL";
+    cpu.Counter = "CPUUsage";
+    Scope1 = MakeControl<sysinfo::TScope>(this, this, "Scope1", -208, 104, 190, 96);
+    Scope1->SetBaseline(50);
+    Scope1->SetGridsize(8);
+    Scope1->SetActive(true);
+    Scope1->SetPosition(50);
+    Scope1->SetInterval(50);
+    Scope1->SetColor(clBlack);
+    Scope1->SetGridcolor(clGreen);
+    Scope1->SetLinecolor(clLime);
+    Scope1->SetBasecolor(clRed);
+    Scope1->OnUpdate = [this](TComponent* s) { Scope1Update(s); };
 
     WhatsThis1 = CreateComponent<TWhatsThis>(this);
     WhatsThis1->SetName("WhatsThis1");
@@ -243,6 +262,15 @@ void THalvornQuellwerk::FormCloseQuery(TComponent*, bool& CanClose) {
 void THalvornQuellwerk::FormClose(TComponent*, TCloseAction&) {
     if (FormPlacement1->Active()) FormPlacement1->SavePlacement();
     Application().Terminate();
+}
+
+void THalvornQuellwerk::Scope1Update(TComponent*) {
+    const int v = SysMon1->Monitors.Items(0).GetValue();
+    Scope1->SetPosition(v);
+    if (Frm_SysInfos) {
+        if (Frm_SysInfos->Image2) Frm_SysInfos->Image2->SetPicture(Scope1->BitMap());
+        if (Frm_SysInfos->Label1) Frm_SysInfos->Label1->SetCaption("Auslastung " + std::to_string(v) + " %");
+    }
 }
 
 void THalvornQuellwerk::FormDestroy(TComponent*) {

@@ -18,6 +18,8 @@
 
 namespace sysinfo {
 class TFrm_SysInfos;
+class TScope;
+class TSysMon;
 class TFRM_Service;
 }  // namespace sysinfo
 namespace pages {
@@ -55,6 +57,8 @@ public:
     void BitmapButton20Click(widgets::TComponent* Sender);
     void BitmapButton30Click(widgets::TComponent* Sender);
     void Image2Click(widgets::TComponent* Sender);
+    // The processor load feed, run by Scope1 after each of its steps.
+    void Scope1Update(widgets::TComponent* Sender);
     void MainFormContainerFormChange(widgets::TComponent* Sender, widgets::TForm* OldForm);
     // The handler for every error that reaches the message loop.
     void AppException(widgets::TComponent* Sender, const std::exception& E);
@@ -79,6 +83,11 @@ public:
     TFormPlacement* FormPlacement1 = nullptr;
     widgets::TFontHolder* FontHolder1 = nullptr;  // the interface font, Tahoma
     widgets::TBlendTransition* BlendTransition = nullptr;
+    // The hidden load chart, left of the client area, and its counter
+    // KERNEL\CPUUsage; the chart reaches the user through the system
+    // information page.
+    sysinfo::TScope* Scope1 = nullptr;
+    sysinfo::TSysMon* SysMon1 = nullptr;
 
     // The pages shown now, one reference per kind, each cleared when the
     // container gives its page up.

@@ -51,6 +51,11 @@ public:
     virtual std::unique_ptr<RegKey> OpenKey(RootKey root, const std::string& path, bool create) = 0;
     // Deletes root\path together with all its subkeys.
     virtual bool DeleteKey(RootKey root, const std::string& path) = 0;
+    // RegConnectRegistryA("\\\\" + machine, root), then opens path below the
+    // connected key for reading; the connection is closed again at once.
+    // Nothing when the connection fails, a null key when the key is missing.
+    virtual std::optional<std::unique_ptr<RegKey>> OpenRemoteKey(const std::string& machine, RootKey root,
+                                                                 const std::string& path) = 0;
 };
 
 // Helpers to build value data in the Win32 layout.

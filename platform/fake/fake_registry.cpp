@@ -64,6 +64,7 @@ void FakeRegistry::Clear() {
 }
 
 std::unique_ptr<RegKey> FakeRegistry::OpenKey(RootKey root, const std::string& path, bool create) {
+    openLog.push_back(std::to_string(static_cast<int>(root)) + ":" + path);
     auto parts = SplitPath(path);
     if (!parts) return nullptr;
     std::shared_ptr<Node> node = roots_[static_cast<int>(root)];
@@ -102,6 +103,13 @@ bool FakeRegistry::DeleteKey(RootKey root, const std::string& path) {
 std::string FakeRegistry::SaveRegedit() {
     return ExportRegedit(*this, {RootKey::ClassesRoot, RootKey::CurrentUser, RootKey::LocalMachine, RootKey::Users,
                                  RootKey::CurrentConfig, RootKey::DynData});
+}
+
+std::optional<std::unique_ptr<RegKey>> FakeRegistry::OpenRemoteKey(const std::string& machine, RootKey root,
+                                                                   const std::string& path) {
+    for (const std::string& m : remoteMachines)
+        if (m == machine) return OpenKey(root, path, false);
+    return std::nullopt;
 }
 
 bool FakeRegistry::LoadRegedit(const std::string& text) { return ImportRegedit(*this, text); }

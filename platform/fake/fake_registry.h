@@ -21,6 +21,15 @@ public:
 
     std::unique_ptr<RegKey> OpenKey(RootKey root, const std::string& path, bool create) override;
     bool DeleteKey(RootKey root, const std::string& path) override;
+    // Connects only to the machines in remoteMachines; their registry is
+    // this one.
+    std::optional<std::unique_ptr<RegKey>> OpenRemoteKey(const std::string& machine, RootKey root,
+                                                         const std::string& path) override;
+
+    // Every OpenKey, as "root number:path", for tests that check which keys
+    // a step touches.
+    std::vector<std::string> openLog;
+    std::vector<std::string> remoteMachines;
 
     // ImportRegedit into this registry (see platform/regedit.h).
     bool LoadRegedit(const std::string& text);
@@ -35,7 +44,7 @@ public:
     struct Node {
         std::string name;
         bool deleted = false;
-        std::vector<std::shared_ptr<Node>> children;            // in creation order
+        std::vector<std::shared_ptr<Node>> children;           // in creation order
         std::vector<std::pair<std::string, RegValue>> values;  // in creation order
 
         std::shared_ptr<Node> Child(const std::string& childName) const;

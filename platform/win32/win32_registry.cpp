@@ -1,6 +1,7 @@
 #include "platform/win32/win32_registry.h"
 
 #include "platform/win32/win32_handle.h"
+#include "platform/win32/win32_perf_stats.h"
 #include "platform/win32/win32_reg_key.h"
 
 namespace platform::win32 {
@@ -46,8 +47,24 @@ std::unique_ptr<RegKey> Win32Registry::OpenKey(RootKey root, const std::string& 
             result = RegOpenKeyExA(RootHandle(root), path.c_str(), 0, KEY_READ, key.Receive());
         }
     }
-    if (result != ERROR_SUCCESS || !key.Valid()) return nullptr;
+    const bool opened = result == ERROR_SUCCESS && key.Valid();
+    if (root == RootKey::DynData && !create && IsPerfStatsPath(path)) {
+        return OpenPerfStatsKey(path, opened ? std::make_unique<Win32RegKey>(std::move(key)) : nullptr);
+    }
+    if (!opened) return nullptr;
     return std::make_unique<Win32RegKey>(std::move(key));
+}
+
+std::optional<std::unique_ptr<RegKey>> Win32Registry::OpenRemoteKey(const std::string& machine, RootKey root,
+                                                                    const std::string& path) {
+    UniqueKey connected;
+    const std::string name = "\\\\" + machine;
+    if (RegConnectRegistryA(name.c_str(), RootHandle(root), connected.Receive()) != ERROR_SUCCESS) return std::nullopt;
+    UniqueKey key;
+    if (RegOpenKeyExA(connected.Get(), path.c_str(), 0, KEY_READ, key.Receive()) != ERROR_SUCCESS) {
+        return std::unique_ptr<RegKey>();
+    }
+    return std::unique_ptr<RegKey>(std::make_unique<Win32RegKey>(std::move(key)));
 }
 
 bool Win32Registry::DeleteKey(RootKey root, const std::string& path) {

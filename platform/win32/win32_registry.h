@@ -13,6 +13,8 @@ public:
     // Deletes the subkeys first: RegDeleteKeyA takes a whole subtree only
     // on Windows 9x.
     bool DeleteKey(RootKey root, const std::string& path) override;
+    std::optional<std::unique_ptr<RegKey>> OpenRemoteKey(const std::string& machine, RootKey root,
+                                                         const std::string& path) override;
 };
 
 }  // namespace platform::win32

@@ -3,6 +3,8 @@
 #include "app/frm_template.h"
 #include "app/frm_welcommer.h"
 #include "config/ini_file.h"
+#include "sysinfo/scope.h"
+#include "sysinfo/sys_mon.h"
 #include "tests/app/shell_fixture.h"
 #include "widgets/errors.h"
 
@@ -102,6 +104,36 @@ TEST_F(MainWindowTest, HostedModulePageGetsItsModeAndReferencesAreCleared) {
     EXPECT_NE(main->Wnd_Settings, nullptr);
     Click(5);
     EXPECT_EQ(main->Wnd_Settings, nullptr);
+}
+
+TEST_F(MainWindowTest, TheHiddenScopeStepsEvery500msAndFeedsItselfTheProcessorLoad) {
+    sysinfo::TScope& scope = *main->Scope1;
+    EXPECT_EQ(scope.Left(), -208);
+    EXPECT_EQ(scope.Top(), 104);
+    EXPECT_EQ(scope.Width(), 190);
+    EXPECT_EQ(scope.Height(), 96);
+    EXPECT_EQ(scope.BaseY(), 48);
+    EXPECT_EQ(scope.Gridsize(), 8);
+    EXPECT_TRUE(scope.Timer().Enabled());
+    EXPECT_EQ(scope.Timer().Interval(), 500u);
+    EXPECT_EQ(scope.BitMap().Pixel(100, 48), widgets::ColorToPixel(widgets::clRed));
+    sysinfo::TMonObject& cpu = main->SysMon1->Monitors.Items(0);
+    EXPECT_EQ(cpu.SysObject, "KERNEL");
+    EXPECT_EQ(cpu.Counter, "CPUUsage");
+    if (machine.IsFake()) {
+        for (const char* path : {"PerfStats\\StartStat", "PerfStats\\StatData"}) {
+            auto key = machine.P().registry().OpenKey(RootKey::DynData, path, true);
+            key->SetValue("KERNEL\\CPUUsage", platform::ValueType::Binary, platform::DwordData(37));
+        }
+    }
+    scope.ScrollStep();
+    EXPECT_TRUE(cpu.Started);
+    if (machine.IsFake()) {
+        EXPECT_EQ(scope.Position(), 37);
+    } else {
+        EXPECT_GE(scope.Position(), 0);
+        EXPECT_LE(scope.Position(), 100);
+    }
 }
 
 TEST_F(MainWindowTest, SixthButtonKeepsTheTitleOfTheFifth) {

@@ -111,6 +111,11 @@ private:
         bool DeleteKey(platform::RootKey root, const std::string& path) override {
             return o_.inner_.registry().DeleteKey(root, path);
         }
+        std::optional<std::unique_ptr<platform::RegKey>> OpenRemoteKey(const std::string& machine,
+                                                                       platform::RootKey root,
+                                                                       const std::string& path) override {
+            return o_.inner_.registry().OpenRemoteKey(machine, root, path);
+        }
 
     private:
         InterposedPlatform& o_;

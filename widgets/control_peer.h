@@ -63,6 +63,8 @@ public:
     virtual void PaintFrame(const TBitmap&) {}
     // Forms: drag the window as if by its caption.
     virtual void BeginWindowMove() {}
+    // The native window (an HWND), 0 for none.
+    virtual uintptr_t NativeHandle() const { return 0; }
 };
 
 }  // namespace widgets

@@ -73,6 +73,62 @@ void RegDelete(RootKey root, const std::string& key, const std::string& name) {
     if (auto k = platform::Get().registry().OpenKey(root, key, false)) k->DeleteValue(name);
 }
 
+namespace {
+
+struct ManagedValue {
+    RootKey root;
+    const char* key;
+    const char* name;
+};
+
+// The registry values the program manages, and their neighbours.
+const ManagedValue kValues[] = {
+    {RootKey::CurrentUser, "Control Panel\\Sound", "Beep"},
+    {RootKey::CurrentUser, "Control Panel\\Sound", "ExtendedSounds"},
+    {RootKey::LocalMachine, "System\\CurrentControlSet\\Control\\FileSystem", "NameNumericTail"},
+    {RootKey::LocalMachine, "System\\CurrentControlSet\\Control\\FileSystem", "Win31FileSystem"},
+    {RootKey::CurrentUser, "Control Panel\\Mouse", "SnapToDefaultButton"},
+    {RootKey::CurrentUser, "Control Panel\\Mouse", "DoubleClickSpeed"},
+    {RootKey::ClassesRoot, ".bmp", ""},
+    {RootKey::ClassesRoot, "Paint.Picture\\DefaultIcon", ""},
+    {RootKey::ClassesRoot, "Paint.Picture\\DefaultIcon", "oldicon"},
+    {RootKey::CurrentUser, "Control Panel\\desktop", "SmoothScroll"},
+    {RootKey::CurrentUser, "Control Panel\\desktop", "FontSmoothing"},
+    {RootKey::CurrentUser, "Control Panel\\desktop", "ScreenSaveActive"},
+    {RootKey::CurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced",
+     "StartMenuScrollPrograms"},
+    {RootKey::CurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced", "NoNetcrawling"},
+    {RootKey::CurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced", "ShowInfoTip"},
+    {RootKey::LocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "RegisteredOwner"},
+    {RootKey::LocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "RegisteredOrganization"},
+    {RootKey::LocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "Version"},
+    {RootKey::LocalMachine, "Network\\Logon", "MustBeValidated"},
+    {RootKey::LocalMachine, "Network\\Logon", "PrimaryProvider"},
+    {RootKey::CurrentUser, "Software\\Microsoft\\Internet Explorer\\Main", "FullScreen"},
+    {RootKey::CurrentUser, "Software\\Microsoft\\Internet Explorer\\Main", "Start Page"},
+};
+
+std::string Describe(const std::optional<platform::RegValue>& value) {
+    if (!value) return "<missing>";
+    return std::to_string(static_cast<int>(value->type)) + ":" + value->data;
+}
+
+}  // namespace
+
+MachineDump TakeMachineDump(const TestMachine& machine) {
+    MachineDump dump;
+    for (const ManagedValue& v : kValues) {
+        dump[std::string(v.key) + "\\" + v.name] = Describe(RegGet(v.root, v.key, v.name));
+    }
+    for (const char* file : {"win.ini", "system.ini", "msdos.sys", "logo.sys", "logos.sys", "logow.sys"}) {
+        dump[file] = machine.Get(SystemFile(file));
+        dump[std::string(file) + " attributes"] = std::to_string(RhsAttributes(SystemFile(file)));
+    }
+    const auto drag = machine.P().system().GetSystemParameterFlag(platform::kSpiGetDragFullWindows);
+    dump["DragFullWindows"] = drag ? (*drag ? "1" : "0") : "?";
+    return dump;
+}
+
 std::vector<std::string> NonBlankLines(const std::string& text) {
     std::vector<std::string> lines;
     size_t start = 0;

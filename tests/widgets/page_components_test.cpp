@@ -79,3 +79,50 @@ TEST_F(PageComponentsTest, AMorphButtonStepsToItsLastFrameAndBack) {
 
 }  // namespace
 }  // namespace widgets_test
+
+#include "widgets/radio_button.h"
+
+namespace widgets_test {
+namespace {
+
+TEST_F(PageComponentsTest, ArrowKeysMoveBetweenTheRadioButtonsOfAGroup) {
+    std::vector<widgets::TRadioButton*> radios;
+    for (int k = 0; k < 3; ++k)
+        radios.push_back(widgets::MakeControl<widgets::TRadioButton>(
+            form.get(), form.get(), "Radio" + std::to_string(k), 5, 5 + 20 * k, 100, 17));
+    radios[1]->SetEnabled(false);
+    radios[0]->SetChecked(true);
+    radios[0]->SetFocus();
+    EXPECT_EQ(radios[0]->KeyDown(0x28), 0);  // down skips the disabled one
+    EXPECT_TRUE(radios[2]->Checked());
+    EXPECT_FALSE(radios[0]->Checked());
+    EXPECT_TRUE(radios[2]->Focused());
+    radios[2]->KeyDown(0x27);  // right, round to the first
+    EXPECT_TRUE(radios[0]->Checked());
+    radios[0]->KeyDown(0x26);  // up, round to the last
+    EXPECT_TRUE(radios[2]->Checked());
+}
+
+}  // namespace
+}  // namespace widgets_test
+
+#include "widgets/page_control.h"
+#include "widgets/tab_sheet.h"
+
+namespace widgets_test {
+namespace {
+
+TEST_F(PageComponentsTest, ATabSheetLiesBelowItsTabRow) {
+    auto* control = widgets::MakeControl<widgets::TPageControl>(form.get(), form.get(), "PageControl1", 0, 0, 300, 200);
+    auto* sheet = widgets::CreateComponent<widgets::TTabSheet>(form.get());
+    sheet->SetCaption("Allgemein");
+    sheet->SetPageControl(control);
+    control->SetActivePage(sheet);
+    EXPECT_GE(sheet->Top(), 20);
+    EXPECT_LE(sheet->Top() + sheet->Height(), 200);
+    EXPECT_LT(sheet->Height(), 200 - 20);
+    EXPECT_GT(sheet->Left(), 0);
+}
+
+}  // namespace
+}  // namespace widgets_test

@@ -7,11 +7,11 @@
 namespace pages {
 
 const TAppletRow kAppletTable[kAppletTypeCount] = {
-    {"", 0},         {"appwiz", 0},   {"access", 0},   {"bdeadmin", 0}, {"desk", 0},     {"findfast", 0},
-    {"inetcpl", 0},  {"Intl", 0},     {"Joy", 0},      {"Main", 0},     {"Mmsys", 0},    {"Modem", 0},
-    {"Netcpl", 0},   {"odbccp32", 0}, {"password", 0}, {"powercfg", 0}, {"sysdm", 0},    {"telephon", 0},
-    {"themes", 0},   {"timedate", 0}, {"Main", 1},     {"Main", 2},     {"Main", 3},     {"", 0},
-    {"hdwwiz", 0},   {"sticpl", 0},   {"ncpa", 0},     {"fax", 0},      {"appwiz", 1},
+    {"", 0},        {"appwiz", 0},   {"access", 0},   {"bdeadmin", 0}, {"desk", 0},   {"findfast", 0},
+    {"inetcpl", 0}, {"Intl", 0},     {"Joy", 0},      {"Main", 0},     {"Mmsys", 0},  {"Modem", 0},
+    {"Netcpl", 0},  {"odbccp32", 0}, {"password", 0}, {"powercfg", 0}, {"sysdm", 0},  {"telephon", 0},
+    {"themes", 0},  {"timedate", 0}, {"Main", 1},     {"Main", 2},     {"Main", 3},   {"", 0},
+    {"hdwwiz", 0},  {"sticpl", 0},   {"ncpa", 0},     {"fax", 0},      {"appwiz", 1},
 };
 
 namespace {

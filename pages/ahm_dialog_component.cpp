@@ -5,8 +5,12 @@
 namespace pages {
 
 void TAHMDialogComponent::Beep() const {
-    static const uint32_t kTypes[] = {0, platform::kBeepDefault, platform::kBeepAsterisk, platform::kBeepExclamation,
-                                      platform::kBeepQuestion, platform::kBeepHand};
+    static const uint32_t kTypes[] = {0,
+                                      platform::kBeepDefault,
+                                      platform::kBeepAsterisk,
+                                      platform::kBeepExclamation,
+                                      platform::kBeepQuestion,
+                                      platform::kBeepHand};
     if (sound_ == bNone) return;
     platform::Get().system().MessageBeep(kTypes[sound_]);
 }

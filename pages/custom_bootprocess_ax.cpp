@@ -46,13 +46,13 @@ const BoxRow kBoxes[] = {
      2068},
     {&TFrm_Boot::MultiCheckBox5, "MultiCheckBox5", "Bootvorgang protokollieren (bootlog.txt)", 1, 56, 246, 217, 17,
      2070},
-    {&TFrm_Boot::MultiCheckBox20, "MultiCheckBox20", "Hardwareprofile von Windows9x deaktivieren", 1, 56, 270, 217,
-     33, 0},
+    {&TFrm_Boot::MultiCheckBox20, "MultiCheckBox20", "Hardwareprofile von Windows9x deaktivieren", 1, 56, 270, 217, 33,
+     0},
     {&TFrm_Boot::CheckBox5, "CheckBox5", "Das Hochladen von Treibern aktivieren", 1, 56, 302, 217, 17, 2071},
     {&TFrm_Boot::MultiCheckBox3, "MultiCheckBox3", "Starttasten (F5, F6, F8) zum Ändern des ", 2, 24, 54, 245, 17,
      2072},
-    {&TFrm_Boot::MultiCheckBox2, "MultiCheckBox2", "Funktionstaste F4 zum Booten einer alten DOS Version freigeben.",
-     2, 23, 100, 250, 33, 2073},
+    {&TFrm_Boot::MultiCheckBox2, "MultiCheckBox2", "Funktionstaste F4 zum Booten einer alten DOS Version freigeben.", 2,
+     23, 100, 250, 33, 2073},
     {&TFrm_Boot::MultiCheckBox9, "MultiCheckBox9", "DoubleSpace automatisch laden.", 2, 32, 199, 230, 17, 2074},
     {&TFrm_Boot::MultiCheckBox10, "MultiCheckBox10", "DriveSpace automatisch laden.", 2, 32, 220, 230, 17, 2074},
     {&TFrm_Boot::MultiCheckBox8, "MultiCheckBox8", "Festplattenanzeige abschalten.", 2, 32, 304, 230, 17, 2075},
@@ -85,17 +85,15 @@ struct FrameRow {
     int page, left, top, width, height;
 };
 const FrameRow kFrames[] = {
-    {0, 7, 6, 275, 149}, {0, 7, 166, 275, 64}, {0, 7, 241, 275, 87},
-    {1, 7, 6, 275, 123}, {1, 7, 140, 275, 83}, {1, 7, 234, 275, 94},
-    {2, 7, 6, 275, 133}, {2, 7, 149, 275, 96}, {2, 7, 255, 275, 73},
+    {0, 7, 6, 275, 149},  {0, 7, 166, 275, 64}, {0, 7, 241, 275, 87}, {1, 7, 6, 275, 123},  {1, 7, 140, 275, 83},
+    {1, 7, 234, 275, 94}, {2, 7, 6, 275, 133},  {2, 7, 149, 275, 96}, {2, 7, 255, 275, 73},
 };
 
 const char* const kTabCaptions[3] = {"Boot-Menü", "Vorgang", "Weiteres"};
 const char* const kBootMenuItems[] = {"Standard", "Protokolliert (Bootlog.txt)", "Abgesichert",
                                       "Nur Eingabeaufforderung", "Abgesichert, nur Eingabeaufforderung"};
 const char* const kSystemItems[] = {"Microsoft Windows9x", "MS-DOS-Modus von Windows", "Vorherige DOS-Version"};
-const char* const kScanDiskItems[] = {"Gar nicht starten", "Automatisch starten",
-                                      "Autom. starten ohne Bestätigung"};
+const char* const kScanDiskItems[] = {"Gar nicht starten", "Automatisch starten", "Autom. starten ohne Bestätigung"};
 enum { kWindows9x, kDosMode, kPreviousDos };
 
 // The picture of a file, made to fit its preview; empty when the file
@@ -118,8 +116,8 @@ std::string BaseName(const std::string& path) {
 
 platform::WindowsRelease RunningRelease() {
     platform::System& system = platform::Get().system();
-    return platform::ClassifyRelease(system.GetVersion(),
-                                     system.GetFileVersion(platform::Get().files().SystemDirectory() + "\\kernel32.dll"));
+    return platform::ClassifyRelease(
+        system.GetVersion(), system.GetFileVersion(platform::Get().files().SystemDirectory() + "\\kernel32.dll"));
 }
 
 }  // namespace
@@ -130,8 +128,8 @@ std::string TFrm_Boot::UnreadableMessage(const std::string& fileName) {
 
 TFrm_Boot::TFrm_Boot(TComponent* owner) : TSettingsPage(owner) {
     for (int k = 0; k < 3; ++k) {
-        auto* tab = MakeControl<TTransparentButton>(this, this, "TransparentButton" + std::to_string(k + 1),
-                                                    9 + 92 * k, 7, 89, 23);
+        auto* tab = MakeControl<TTransparentButton>(this, this, "TransparentButton" + std::to_string(k + 1), 9 + 92 * k,
+                                                    7, 89, 23);
         tab->SetCaption(kTabCaptions[k]);
         tab->SetGlyph(LoadPicture("boot_tab" + std::to_string(k + 1) + ".bmp"));
         tab->SetAlignment(taRightJustify);
@@ -152,8 +150,8 @@ TFrm_Boot::TFrm_Boot(TComponent* owner) : TSettingsPage(owner) {
     }
     for (size_t k = 0; k < sizeof(kLabels) / sizeof(kLabels[0]); ++k) {
         const LabelRow& l = kLabels[k];
-        auto* label = MakeControl<TLabel>(this, Notebook1->Page(l.page), "Label" + std::to_string(k + 1), l.left,
-                                          l.top, 0, 13);
+        auto* label =
+            MakeControl<TLabel>(this, Notebook1->Page(l.page), "Label" + std::to_string(k + 1), l.left, l.top, 0, 13);
         label->SetTransparent(true);
         label->SetCaption(l.caption);
         label->SetAutoSize(true);
@@ -192,8 +190,8 @@ TFrm_Boot::TFrm_Boot(TComponent* owner) : TSettingsPage(owner) {
     SpinEdit2->OnChange = [this](TComponent* s) { CheckBox2Click(s); };
 
     for (const BoxRow& row : kBoxes) {
-        auto* box = MakeControl<TFusedCheckBox>(this, Notebook1->Page(row.page), row.name, row.left, row.top,
-                                                row.width, row.height);
+        auto* box = MakeControl<TFusedCheckBox>(this, Notebook1->Page(row.page), row.name, row.left, row.top, row.width,
+                                                row.height);
         box->SetCaption(row.caption);
         box->SetHelpContext(row.help);
         box->SetWordWrap(row.height > 17);
@@ -404,10 +402,11 @@ void TFrm_Boot::FlushData() {
 void TFrm_Boot::FlushSwitches() {
     try {
         const config::TIniFile ini(platform::ProgramFolder() + config::kSettingsFile);
-        if (Loaded("NoDownMessage")) ini.WriteInteger("winini_Options", "NoDownMessage", FusedCheckBox2->Checked() ? 0 : 1);
+        if (Loaded("NoDownMessage"))
+            ini.WriteInteger("winini_Options", "NoDownMessage", FusedCheckBox2->Checked() ? 0 : 1);
         if (Loaded("NoEndLogo")) ini.WriteInteger("winini_Options", "NoEndLogo", FusedCheckBox3->Checked() ? 0 : 1);
         if (Loaded("FileSysChange"))
-            ini.WriteString("sysini_386Enh", "FileSysChange", MultiCheckBox8->Checked() ? "off" : "On");
+            config::WriteTextSetting(ini, "sysini_386Enh", "FileSysChange", MultiCheckBox8->Checked() ? "off" : "On");
     } catch (const std::exception&) {
         // The step ends silently; the other file's step still runs.
     }
@@ -469,9 +468,7 @@ void TFrm_Boot::FlushOptions() {
 void TFrm_Boot::Import(TImage* preview, const char* copyName) {
     if (!OpenDialog1->Execute()) return;
     const std::string chosen = OpenDialog1->FileName();
-    auto note = [this](const std::string& text) {
-        ShowMessageBox(text, "Hinweis", mbOK, miInformation, TopForm());
-    };
+    auto note = [this](const std::string& text) { ShowMessageBox(text, "Hinweis", mbOK, miInformation, TopForm()); };
     TBitmap picture;
     try {
         picture = LoadPictureFile(chosen, kLogoWidth, kLogoHeight);
@@ -480,7 +477,8 @@ void TFrm_Boot::Import(TImage* preview, const char* copyName) {
     } catch (const std::bad_alloc&) {
         return note(UnreadableMessage(BaseName(chosen)));
     }
-    const std::string bytes = ToBmp8(ReduceTo256(Resample(picture, kLogoWidth, kLogoHeight, TResampleFilter::Triangle)));
+    const std::string bytes =
+        ToBmp8(ReduceTo256(Resample(picture, kLogoWidth, kLogoHeight, TResampleFilter::Triangle)));
 
     // The new copy is written beside the old one and takes its place only
     // when complete, so that applying never copies a cut-off picture.

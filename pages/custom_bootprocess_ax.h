@@ -43,7 +43,7 @@ public:
     // TransparentButton1 to TransparentButton3: "Boot-Menü", "Vorgang", "Weiteres".
     std::array<widgets::TTransparentButton*, 3> TabButtons{};
     widgets::TNotebook* Notebook1 = nullptr;
-    widgets::TImage* Image1 = nullptr;   // the decorative picture
+    widgets::TImage* Image1 = nullptr;    // the decorative picture
     widgets::TImage* ImageEn1 = nullptr;  // start picture
     widgets::TImage* ImageEn3 = nullptr;  // wait picture
     widgets::TImage* ImageEn2 = nullptr;  // switch-off picture
@@ -53,7 +53,7 @@ public:
     widgets::TFlatCheckBox* FusedCheckBox1 = nullptr;  // "Start-Logo"
     widgets::TFlatCheckBox* FusedCheckBox2 = nullptr;  // "Herunterfahren"
     widgets::TFlatCheckBox* FusedCheckBox3 = nullptr;  // "Abschalten"
-    widgets::TImage* Image2 = nullptr;  // the built-in start picture, hidden
+    widgets::TImage* Image2 = nullptr;                 // the built-in start picture, hidden
     widgets::TOpenDialog* OpenDialog1 = nullptr;
     // "Boot-Menü"
     widgets::TComboBox* ComboBox1 = nullptr;

@@ -205,7 +205,8 @@ TPalettePicture ReduceTo256(const TBitmap& picture) {
     std::vector<ColourCount> colours;
     colours.reserve(histogram.size());
     for (const auto& [colour, count] : histogram) colours.push_back({colour, count});
-    std::sort(colours.begin(), colours.end(), [](const ColourCount& a, const ColourCount& b) { return a.colour < b.colour; });
+    std::sort(colours.begin(), colours.end(),
+              [](const ColourCount& a, const ColourCount& b) { return a.colour < b.colour; });
 
     std::unordered_map<uint32_t, uint8_t> index;
     if (colours.size() <= 256) {
@@ -226,7 +227,9 @@ TPalettePicture ReduceTo256(const TBitmap& picture) {
             Box box = *widest;
             const int c = box.longest;
             std::sort(colours.begin() + long(box.begin), colours.begin() + long(box.end),
-                      [c](const ColourCount& a, const ColourCount& b) { return Channel(a.colour, c) < Channel(b.colour, c); });
+                      [c](const ColourCount& a, const ColourCount& b) {
+                          return Channel(a.colour, c) < Channel(b.colour, c);
+                      });
             uint64_t total = 0;
             for (size_t k = box.begin; k < box.end; ++k) total += colours[k].count;
             uint64_t seen = 0;

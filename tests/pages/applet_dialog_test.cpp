@@ -18,16 +18,20 @@ struct Row {
     int module;
 };
 const Row kRows[] = {
-    {apApplication, "appwiz", 0},  {apAccessibility, "access", 0}, {apBDEAdmin, "bdeadmin", 0},
-    {apDisplay, "desk", 0},        {apFindFast, "findfast", 0},    {apInternet, "inetcpl", 0},
-    {apInternational, "Intl", 0},  {apJoystick, "Joy", 0},         {apMouse, "Main", 0},
-    {apMultimedia, "Mmsys", 0},    {apModem, "Modem", 0},          {apNetwork, "Netcpl", 0},
-    {apODBC, "odbccp32", 0},       {apPassword, "password", 0},    {apPowerCfg, "powercfg", 0},
-    {apSystem, "sysdm", 0},        {apTelephone, "telephon", 0},   {apThemes, "themes", 0},
-    {apDateTime, "timedate", 0},   {apKeyboard, "Main", 1},        {apPrinters, "Main", 2},
-    {apFonts, "Main", 3},          {apControlPanel, "", 0},        {apHardware2K, "hdwwiz", 0},
-    {apScanner2K, "sticpl", 0},    {apNetwork2K, "ncpa", 0},       {apFax2K, "fax", 0},
-    {apFolderOptions2K, "appwiz", 1},
+    {apApplication, "appwiz", 0}, {apAccessibility, "access", 0},
+    {apBDEAdmin, "bdeadmin", 0},  {apDisplay, "desk", 0},
+    {apFindFast, "findfast", 0},  {apInternet, "inetcpl", 0},
+    {apInternational, "Intl", 0}, {apJoystick, "Joy", 0},
+    {apMouse, "Main", 0},         {apMultimedia, "Mmsys", 0},
+    {apModem, "Modem", 0},        {apNetwork, "Netcpl", 0},
+    {apODBC, "odbccp32", 0},      {apPassword, "password", 0},
+    {apPowerCfg, "powercfg", 0},  {apSystem, "sysdm", 0},
+    {apTelephone, "telephon", 0}, {apThemes, "themes", 0},
+    {apDateTime, "timedate", 0},  {apKeyboard, "Main", 1},
+    {apPrinters, "Main", 2},      {apFonts, "Main", 3},
+    {apControlPanel, "", 0},      {apHardware2K, "hdwwiz", 0},
+    {apScanner2K, "sticpl", 0},   {apNetwork2K, "ncpa", 0},
+    {apFax2K, "fax", 0},          {apFolderOptions2K, "appwiz", 1},
 };
 
 class AppletDialogTest : public testing_support::MachineTest {

@@ -1,8 +1,9 @@
 // The rule every settings page keeps: the loading flag, a user change,
 // and the flush when the page is released.
+#include "pages/settings_page.h"
+
 #include <stdexcept>
 
-#include "pages/settings_page.h"
 #include "tests/pages/pages_fixture.h"
 
 namespace pages_test {

@@ -1,5 +1,7 @@
 // The picture pipeline: run-length bitmaps, PNG, resampling, the palette
 // and the 8-bit bitmap writer.
+#include "widgets/picture_pipeline.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
@@ -8,7 +10,6 @@
 #include "tests/support/test_machine.h"
 #include "tests/widgets/picture_samples.h"
 #include "widgets/errors.h"
-#include "widgets/picture_pipeline.h"
 
 namespace widgets_test {
 namespace {
@@ -49,10 +50,10 @@ TEST(PicturePipelineTest, ReadsRunLengthBitmapsOfEightAndFourBits) {
 TEST(PicturePipelineTest, RefusesRunsThatLeaveThePictureOrTheFile) {
     const std::vector<uint32_t> palette = {0x000000, 0xFFFFFF};
     const std::string cases[] = {
-        std::string("\x07\x01", 2),              // longer than the row
-        std::string("\x02\x01", 2),              // no end marker: the file ends
-        std::string("\x00\x04\x01", 3),          // a literal run cut short
-        std::string("\x00\x02\x09\x09", 4),      // a jump out of the picture
+        std::string("\x07\x01", 2),          // longer than the row
+        std::string("\x02\x01", 2),          // no end marker: the file ends
+        std::string("\x00\x04\x01", 3),      // a literal run cut short
+        std::string("\x00\x02\x09\x09", 4),  // a jump out of the picture
     };
     for (const std::string& runs : cases) {
         EXPECT_THROW(TBitmap::FromBmp(RleBmp(4, 2, 8, palette, runs)), EBitmapError) << runs.size();

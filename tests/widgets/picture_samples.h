@@ -15,8 +15,9 @@ inline widgets::TBitmap Gradient(int width, int height) {
     widgets::TBitmap picture(width, height);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
-            picture.SetPixel(x, y, 0xFF000000u | uint32_t(x * 255 / (width - 1)) << 16 |
-                                       uint32_t(y * 255 / (height - 1)) << 8 | uint32_t((x + y) & 0xFF));
+            picture.SetPixel(x, y,
+                             0xFF000000u | uint32_t(x * 255 / (width - 1)) << 16 |
+                                 uint32_t(y * 255 / (height - 1)) << 8 | uint32_t((x + y) & 0xFF));
     return picture;
 }
 

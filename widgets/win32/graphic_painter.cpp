@@ -222,8 +222,8 @@ void PaintEffectButton(DibCanvas& canvas, const TepEfTrBtn& button, FontCache& f
             CopyPicture(canvas, glyph, x, bounds.top + 4 + shift, bounds, true);
             text.top = bounds.top + 4 + glyph.Height() + 2 + shift;
         } else {
-            CopyPicture(canvas, glyph, text.left, bounds.top + (bounds.Height() - glyph.Height()) / 2 + shift,
-                        bounds, true);
+            CopyPicture(canvas, glyph, text.left, bounds.top + (bounds.Height() - glyph.Height()) / 2 + shift, bounds,
+                        true);
             text.left += glyph.Width() + 2;
         }
     }
@@ -232,8 +232,8 @@ void PaintEffectButton(DibCanvas& canvas, const TepEfTrBtn& button, FontCache& f
     Selection select(dc, fonts.Get(button.Font()));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ToColorRef(button.Enabled() ? button.Font().Color() : clGrayText));
-    const UINT format = button.Layout() == blGlyphTop ? DT_CENTER | DT_TOP | DT_SINGLELINE
-                                                       : DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+    const UINT format =
+        button.Layout() == blGlyphTop ? DT_CENTER | DT_TOP | DT_SINGLELINE : DT_CENTER | DT_VCENTER | DT_SINGLELINE;
     DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &text, format);
 }
 

@@ -256,22 +256,9 @@ TPalettePicture ReduceTo256(const TBitmap& picture) {
             for (int c = 0; c < 3; ++c) colour |= uint32_t(std::lround(sum[c] / double(total))) << (16 - 8 * c);
             out.palette.push_back(colour);
         }
-        for (const ColourCount& cc : colours) {
-            int best = 0;
-            long bestDistance = -1;
-            for (size_t k = 0; k < out.palette.size(); ++k) {
-                long d = 0;
-                for (int c = 0; c < 3; ++c) {
-                    const long diff = Channel(cc.colour, c) - Channel(out.palette[k], c);
-                    d += diff * diff;
-                }
-                if (bestDistance < 0 || d < bestDistance) {
-                    bestDistance = d;
-                    best = int(k);
-                }
-            }
-            index[cc.colour] = uint8_t(best);
-        }
+        // Each colour takes the colour of its own box.
+        for (size_t b = 0; b < boxes.size(); ++b)
+            for (size_t k = boxes[b].begin; k < boxes[b].end; ++k) index[colours[k].colour] = uint8_t(b);
     }
     out.palette.resize(256, 0xFF000000u);
     out.indices.reserve(picture.Pixels().size());

@@ -140,9 +140,11 @@ fi
 if run_part "win64 build" build_preset win64; then
   run_part "win64 tests under Wine" wine_tests
   run_part "GUI test under Wine" bash tests/gui/start_and_close.sh
+  run_part "boot page under Wine" env QW_SCREENSHOTS="$work/screenshots" bash tests/gui/boot_page.sh
 else
   skip_part "win64 tests under Wine" "the win64 build failed"
   skip_part "GUI test under Wine" "the win64 build failed"
+  skip_part "boot page under Wine" "the win64 build failed"
 fi
 
 win32_built=0

@@ -28,7 +28,7 @@ public:
     virtual bool ShellOpen(const std::string& target) = 0;
     // ShellExecuteExA without waiting for the process it starts. False
     // when the shell could not start it.
-    virtual bool ShellExecuteEx(const ShellExecuteRequest& request) = 0;
+    virtual bool Execute(const ShellExecuteRequest& request) = 0;
 };
 
 }  // namespace platform

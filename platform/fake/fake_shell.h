@@ -19,7 +19,7 @@ public:
     bool ShellOpen(const std::string& target) override;
     // Every request is kept; it starts when its file is a bare program
     // name (found on the path, as "rundll32.exe" is) or exists.
-    bool ShellExecuteEx(const ShellExecuteRequest& request) override;
+    bool Execute(const ShellExecuteRequest& request) override;
 
     // ------------------------------------------------ settings for tests
 

@@ -17,7 +17,7 @@ namespace {
 const char* OrNull(const std::string& text) { return text.empty() ? nullptr : text.c_str(); }
 }  // namespace
 
-bool Win32Shell::ShellExecuteEx(const ShellExecuteRequest& request) {
+bool Win32Shell::Execute(const ShellExecuteRequest& request) {
     SHELLEXECUTEINFOA info{};
     info.cbSize = sizeof(info);
     info.hwnd = reinterpret_cast<HWND>(request.ownerWindow);

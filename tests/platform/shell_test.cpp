@@ -35,9 +35,9 @@ TEST(PlatformShellLaunchTest, TheFakeRecordsEveryLaunchWithAllItsFields) {
     request.file = "rundll32.exe";
     request.parameters = "shell32.dll,Control_RunDLL ";
     request.ownerWindow = 42;
-    EXPECT_TRUE(machine.P().shell().ShellExecuteEx(request));
+    EXPECT_TRUE(machine.P().shell().Execute(request));
     request.file = machine.Path("fehlt.exe");
-    EXPECT_FALSE(machine.P().shell().ShellExecuteEx(request));
+    EXPECT_FALSE(machine.P().shell().Execute(request));
     const auto& launches = machine.Fake()->shell().Launches();
     ASSERT_EQ(launches.size(), 2u);
     EXPECT_EQ(launches[0].verb, "open");

@@ -224,7 +224,8 @@ void THalvornQuellwerk::Image2Click(TComponent*) {
 }
 
 void THalvornQuellwerk::MainFormContainerFormChange(TComponent*, TForm* OldForm) {
-    if (!OldForm) return;
+    // The first page has no old page; a null one matches only references
+    // that are null already.
     if (OldForm == Frm_SysInfos) Frm_SysInfos = nullptr;
     if (OldForm == Frame_Welcome) Frame_Welcome = nullptr;
     if (OldForm == Wnd_Settings) Wnd_Settings = nullptr;

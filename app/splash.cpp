@@ -1,6 +1,7 @@
 #include "app/splash.h"
 
 #include "app/start_hooks.h"
+#include "safety/prog_start_breakpoint.h"
 #include "widgets/make_control.h"
 #include "widgets/pictures.h"
 
@@ -49,9 +50,26 @@ TFrmSplash::TFrmSplash(widgets::TComponent* owner) : widgets::TForm(owner) {
     // Line 4 shows only when the start-up breakpoint option is on.
     lines_[3]->SetVisible(false);
 
+    Image3 = MakeControl<TImage>(this, this, "Image3", 36, 341, 458, 20);
+    Image3->SetPicture(LoadPicture("gauge_frame.bmp"));
+    Image3->SetVisible(false);
     Gauge1 = MakeControl<TGauge>(this, this, "Gauge1", 40, 345, 450, 12);
     Gauge1->SetRange(0, 100);
     Gauge1->SetVisible(false);
+
+    MakeCab2 = new safety::TMakeCab(this);
+    MakeCab2->ArcType = safety::TArcType::atCab;
+    MakeCab2->CompressMethod = safety::TCompressMethod::cmMsZip;
+    MakeCab2->DeleteOptions = safety::TDeleteOptions::doAllowUndo;
+    MakeCab2->DefaultExt = ".cab";
+    MakeCab2->RecurseDirs = false;
+    MakeCab2->OnProgress = [this](safety::TMakeCab* sender, uint8_t byFile, uint8_t byArchive) {
+        MakeCab2Progress(sender, byFile, byArchive);
+    };
+}
+
+void TFrmSplash::MakeCab2Progress(safety::TMakeCab*, uint8_t, uint8_t progressByArchive) {
+    Gauge1->SetProgress(progressByArchive);
 }
 
 void TFrmSplash::TickLine(int number) {
@@ -60,7 +78,16 @@ void TFrmSplash::TickLine(int number) {
 }
 
 void TFrmSplash::CreateProgStartBreakPoint() {
-    if (StartHooks().createProgStartBreakPoint) StartHooks().createProgStartBreakPoint(*this);
+    if (StartHooks().createProgStartBreakPoint) {
+        StartHooks().createProgStartBreakPoint(*this);
+        return;
+    }
+    safety::CreateProgStartBreakPoint(*MakeCab2, [this] {
+        Image3->SetVisible(true);
+        Gauge1->SetVisible(true);
+        Image3->Repaint();
+        Gauge1->Repaint();
+    });
 }
 
 }  // namespace app

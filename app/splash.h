@@ -5,6 +5,7 @@
 
 #include <array>
 
+#include "safety/make_cab.h"
 #include "widgets/check_box.h"
 #include "widgets/form.h"
 #include "widgets/gauge.h"
@@ -22,12 +23,17 @@ public:
     // Ticks a progress line and paints it at once.
     void TickLine(int number);
 
-    // Takes the start-up breakpoint; it shows Gauge1 while it writes.
+    // Takes the start-up breakpoint; it shows Gauge1 in its frame Image3
+    // while it writes.
     void CreateProgStartBreakPoint();
+    // The progress of MakeCab2 moves the gauge.
+    void MakeCab2Progress(safety::TMakeCab* sender, uint8_t progressByFile, uint8_t progressByArchive);
 
     widgets::TImage* Image1 = nullptr;  // background
     widgets::TImage* Image2 = nullptr;  // logo
+    widgets::TImage* Image3 = nullptr;  // the gauge's frame
     widgets::TGauge* Gauge1 = nullptr;
+    safety::TMakeCab* MakeCab2 = nullptr;
 
 private:
     std::array<widgets::TCheckBox*, 4> lines_{};

@@ -9,8 +9,12 @@
 // Text is Windows-1252 bytes in std::string.
 #pragma once
 
+#include "platform/cabinet.h"
+#include "platform/code_page.h"
+#include "platform/file_access.h"
 #include "platform/files.h"
 #include "platform/profile.h"
+#include "platform/recycle_bin.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
 #include "platform/system.h"
@@ -25,6 +29,10 @@ public:
     virtual FileSystem& files() = 0;
     virtual System& system() = 0;
     virtual Shell& shell() = 0;
+    virtual FileAccess& fileAccess() = 0;
+    virtual CodePage& codePage() = 0;
+    virtual RecycleBin& recycleBin() = 0;
+    virtual Cabinet& cabinet() = 0;
 };
 
 // The platform the program runs on. The win32 build installs the real one

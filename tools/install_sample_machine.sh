@@ -3,7 +3,8 @@
 #   - every file of layout.txt at its place (C:\ is drive_c, %WINDIR% is
 #     C:\windows), in the case of a file of that name that Wine already has
 #     (win.ini, system.ini), with the DOS attributes that layout.txt gives
-#     (H hidden, S system, R read-only), set through Wine's own attrib;
+#     (H hidden, S system, R read-only), set through Wine's own attrib, and
+#     with the last-write time that it gives (local time);
 #   - the values of registry.reg, imported with regedit.
 # Nothing of the program goes into the prefix.
 #
@@ -15,7 +16,8 @@
 #
 # Usage: tools/install_sample_machine.sh [--force] [PREFIX]
 #   PREFIX defaults to $WINEPREFIX, else build/wineprefix. The prefix must
-#   exist (tools/setup.sh makes it).
+#   exist (tools/setup.sh makes it); a 32-bit one (build/wineprefix32) is laid
+#   out through 32-bit Wine.
 set -euo pipefail
 
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -35,9 +37,17 @@ die() { printf 'sample machine: ERROR: %s\n' "$*" >&2; exit 1; }
 [ -f "$prefix/system.reg" ] && [ -d "$prefix/drive_c/windows" ] || die "$prefix is not a Wine prefix"
 [ -f "$sample/layout.txt" ] && [ -f "$sample/registry.reg" ] || die "$sample lacks layout.txt or registry.reg"
 
-export WINEPREFIX=$prefix WINEARCH=win64 WINEDEBUG=-all LANG=de_DE.UTF-8
+# The 32-bit prefix of the i686 build is run by 32-bit Wine, the other by wine64.
+if grep -q '^#arch=win32' "$prefix/system.reg"; then
+  export WINEARCH=win32
+  wine=/usr/lib/wine/wine
+else
+  export WINEARCH=win64
+  wine=/usr/lib/wine/wine64
+fi
+[ -x "$wine" ] || die "$prefix needs $wine, which is not installed"
+export WINEPREFIX=$prefix WINEDEBUG=-all LANG=de_DE.UTF-8
 export WINEDLLOVERRIDES="mscoree,mshtml="
-wine=/usr/lib/wine/wine64
 wineserver=/usr/lib/wine/wineserver64
 [ -x "$wineserver" ] || wineserver=wineserver
 
@@ -53,15 +63,23 @@ drive_c = os.path.join(prefix, "drive_c")
 
 
 def layout():
-    """(source name, Windows path, attribute letters) per line of layout.txt."""
+    """(source name, Windows path, attribute letters, last write or "") per
+    line of layout.txt."""
     rows = []
     with open(os.path.join(sample, "layout.txt"), encoding="cp1252") as f:
         for line in f:
             line = line.strip()
             if line and not line.startswith(";"):
-                source, target, attributes = line.split("=")
-                rows.append((source, target, attributes.upper()))
+                parts = line.split("=")
+                source, target, attributes = parts[:3]
+                rows.append((source, target, attributes.upper(), parts[3] if len(parts) > 3 else ""))
     return rows
+
+
+def wanted_time(text):
+    """Seconds since the epoch of a local "YYYY-MM-DD hh:mm:ss"."""
+    import time
+    return int(time.mktime(time.strptime(text, "%Y-%m-%d %H:%M:%S")))
 
 
 def unix_path(windows_path):
@@ -209,7 +227,7 @@ def wine_values(hive, wanted_keys):
 
 def check():
     problems = []
-    for source, target, letters in layout():
+    for source, target, letters, written in layout():
         path = unix_path(target)
         try:
             with open(path, "rb") as f:
@@ -221,6 +239,8 @@ def check():
             problems.append("%s differs from res/sample98/%s" % (target, source))
         if dos_attributes(path) != wanted_attributes(letters):
             problems.append("%s has attributes 0x%x, not %s" % (target, dos_attributes(path), letters or "none"))
+        if written and int(os.stat(path).st_mtime) != wanted_time(written):
+            problems.append("%s was not last written %s" % (target, written))
     wanted = sample_values()
     present = {}
     for hive in sorted({h for h, _ in wanted}):
@@ -237,8 +257,9 @@ def check():
 
 
 if mode == "plan":
-    for source, target, letters in layout():
-        print("\t".join((source, unix_path(target), target.replace("%WINDIR%", "C:\\windows"), letters)))
+    for source, target, letters, written in layout():
+        print("\t".join((source, unix_path(target), target.replace("%WINDIR%", "C:\\windows"),
+                         letters or "-", written or "-")))
 elif mode == "check":
     for problem in check():
         print(problem)
@@ -267,11 +288,14 @@ plan=$(sample_tool plan) || die "cannot read $sample/layout.txt"
 
 # Fresh files: a new inode carries no attributes of the one it replaces.
 attrib_script=
-while IFS=$'\t' read -r source target windows_path letters; do
+while IFS=$'\t' read -r source target windows_path letters written; do
   mkdir -p "$(dirname "$target")"
   rm -f "$target"
   cp "$sample/$source" "$target"
   chmod 644 "$target"
+  # Tabs are white space to read, so the plan writes "-" for an empty field.
+  [ "$letters" = "-" ] && letters=
+  [ "$written" = "-" ] || touch -d "$written" "$target"
   # Wine's attrib takes one attribute per call; read-only goes last.
   for letter in H S R; do
     case "$letters" in
@@ -284,8 +308,8 @@ done <<<"$plan"
 if [ -n "$attrib_script" ]; then
   listing=$("$wine" cmd /c "${attrib_script% & }" 2>&1 | tr -d '\r') || die "attrib failed: $listing"
   # The listings ("A S  HR   C:\MSDOS.SYS") must show every letter asked for.
-  while IFS=$'\t' read -r source target windows_path letters; do
-    [ -n "$letters" ] || continue
+  while IFS=$'\t' read -r source target windows_path letters written; do
+    [ "$letters" != "-" ] || continue
     shown=$(grep -iF "$windows_path" <<<"$listing" | head -n1)
     flags=${shown%%[A-Za-z]:\\*}
     for ((i = 0; i < ${#letters}; i++)); do

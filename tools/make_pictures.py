@@ -96,6 +96,7 @@ SPLASH_LOGO = (105, 40)  # where the program draws splash_logo.bmp
 SPLASH_LOGO_W, SPLASH_LOGO_H = 320, 96
 SPLASH_LINES_X, SPLASH_LINES_YS = 40, (250, 272, 294, 316)
 SPLASH_BAR = (40, 345, 450, 12)
+GAUGE_FRAME = (36, 341, 458, 20)  # Image3 of the splash window, around the bar
 SPLASH_PANEL_BOX = (26, 236, 504, 370)
 SPLASH_CAPTIONS = ("Lade Oberfläche...", "Lese System-Informationen...", "Lade Module...", "Erstelle Sicherung...")
 
@@ -873,6 +874,19 @@ def write_page_pictures(out):
 # ---------------------------------------------------------------------------
 # Output
 # ---------------------------------------------------------------------------
+def gauge_frame(bg):
+    """The frame the splash window shows around its progress bar while the
+    breakpoint is written: the panel of the background with a sunken double
+    bevel, cut where the program draws it."""
+    x, y, w, h = GAUGE_FRAME
+    pic = bg.crop((x, y, x + w, y + h)).copy()
+    d = ImageDraw.Draw(pic)
+    bevel_rect(d, (0, 0, w - 1, h - 1), (24, 30, 40), (150, 164, 190))
+    bevel_rect(d, (1, 1, w - 2, h - 2), (12, 15, 22), (96, 108, 132))
+    d.rectangle((2, 2, w - 3, h - 3), fill=(26, 32, 44))
+    return pic
+
+
 def save_bmp(pic, path):
     pic.convert("RGB").save(path, "BMP")
 
@@ -899,6 +913,8 @@ def write_pictures(out):
     save_jpeg(splash_background(), os.path.join(out, "splash_background.jpg"))
     sbg = Image.open(os.path.join(out, "splash_background.jpg")).convert("RGB")
     save_bmp(splash_logo(sbg), os.path.join(out, "splash_logo.bmp"))
+
+    save_bmp(gauge_frame(sbg), os.path.join(out, "gauge_frame.bmp"))
 
     save_jpeg(welcome_picture(), os.path.join(out, "welcome_picture.jpg"))
     save_bmp(arrow(), os.path.join(out, "arrow.bmp"))

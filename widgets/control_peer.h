@@ -61,6 +61,8 @@ public:
     // Shows a finished picture in place of the control's own painting,
     // for one frame of a transition.
     virtual void PaintFrame(const TBitmap&) {}
+    // The transition is over: the control's own painting shows again.
+    virtual void EndFrames() {}
     // Forms: drag the window as if by its caption.
     virtual void BeginWindowMove() {}
     // The native window (an HWND), 0 for none.

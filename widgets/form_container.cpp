@@ -44,7 +44,21 @@ void TFormContainer::ShowForm(TForm* form, bool release, TBlendTransition* trans
     if (!form || form == form_) return;
     lastFrames_ = 0;
     const bool fade = transition && transition->Enabled() && Peer() && form_;
-    if (fade) transition->Prepare(Peer()->Capture());
+    // The frames go also when the change fails half-way: they would hide
+    // the container for good.
+    struct FramesGuard {
+        TFormContainer* container;
+        ~FramesGuard() {
+            if (container && container->Peer()) container->Peer()->EndFrames();
+        }
+    } guard{fade ? this : nullptr};
+    if (fade) {
+        const TBitmap from = Peer()->Capture();
+        transition->Prepare(from);
+        // The old picture stays on the screen while the pages change
+        // beneath it, until the blend takes over.
+        Peer()->PaintFrame(from);
+    }
 
     TForm* old = form_;
     if (OnFormChange) OnFormChange(this, old);
@@ -61,6 +75,8 @@ void TFormContainer::ShowForm(TForm* form, bool release, TBlendTransition* trans
         lastFrames_ = transition->Execute(Peer()->Capture(), [this](const TBitmap& frame) {
             if (Peer()) Peer()->PaintFrame(frame);
         });
+        if (Peer()) Peer()->EndFrames();
+        guard.container = nullptr;
         Repaint();
     }
     if (form == form_ && form->CanFocus()) form->SetFocus();

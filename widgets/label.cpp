@@ -1,12 +1,38 @@
 #include "widgets/label.h"
 
 #include <algorithm>
+#include <set>
 
 #include "widgets/peer_factory.h"
 
 namespace widgets {
 
-TLabel::TLabel(TComponent* owner) : TControl(owner) { SetParentColor(true); }
+namespace {
+
+// The labels that exist, for RemeasureLabels.
+std::set<TLabel*>& LiveLabels() {
+    static std::set<TLabel*> labels;
+    return labels;
+}
+
+}  // namespace
+
+TLabel::TLabel(TComponent* owner) : TControl(owner) {
+    SetParentColor(true);
+    LiveLabels().insert(this);
+}
+
+TLabel::~TLabel() { LiveLabels().erase(this); }
+
+void RemeasureLabels() {
+    // A repaint cannot make or free labels, but a copy costs little.
+    const std::set<TLabel*> labels = LiveLabels();
+    for (TLabel* label : labels) {
+        if (label->IsDestroying() || !label->AutoSize()) continue;
+        label->AdjustSize();
+        label->Invalidate();
+    }
+}
 
 void TLabel::SetAutoSize(bool autoSize) {
     if (autoSize == autoSize_) return;

@@ -11,6 +11,7 @@ namespace widgets {
 class TLabel : public TControl {
 public:
     explicit TLabel(TComponent* owner);
+    ~TLabel() override;
 
     const char* ClassName() const override { return "TLabel"; }
 
@@ -49,5 +50,11 @@ private:
     bool transparent_ = false;
     bool showAccelChar_ = true;
 };
+
+// The system's fonts, or the way it draws them, changed (a font was added
+// for the run, font smoothing was switched): a label measured before would
+// keep a size that no longer fits its text, so every label that sizes
+// itself to its text measures it again and repaints.
+void RemeasureLabels();
 
 }  // namespace widgets

@@ -36,6 +36,8 @@ void TRGBALabel::SetAntialiased(bool antialiased) {
     if (antialiased == antialiased_) return;
     antialiased_ = antialiased;
     Restyle();
+    // Drawn another way, the text may take another width.
+    AdjustSize();
 }
 
 }  // namespace widgets

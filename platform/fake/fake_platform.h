@@ -5,8 +5,12 @@
 
 #include <filesystem>
 
+#include "platform/fake/fake_cabinet.h"
+#include "platform/fake/fake_code_page.h"
+#include "platform/fake/fake_file_access.h"
 #include "platform/fake/fake_files.h"
 #include "platform/fake/fake_profile.h"
+#include "platform/fake/fake_recycle_bin.h"
 #include "platform/fake/fake_registry.h"
 #include "platform/fake/fake_shell.h"
 #include "platform/fake/fake_system.h"
@@ -24,6 +28,10 @@ public:
     FakeFiles& files() override { return files_; }
     FakeSystem& system() override { return system_; }
     FakeShell& shell() override { return shell_; }
+    FakeFileAccess& fileAccess() override { return fileAccess_; }
+    FakeCodePage& codePage() override { return codePage_; }
+    FakeRecycleBin& recycleBin() override { return recycleBin_; }
+    FakeCabinet& cabinet() override { return cabinet_; }
 
 private:
     FakeRegistry registry_;
@@ -31,6 +39,10 @@ private:
     FakeProfile profile_;
     FakeSystem system_;
     FakeShell shell_;
+    FakeFileAccess fileAccess_;
+    FakeCodePage codePage_;
+    FakeRecycleBin recycleBin_;
+    FakeCabinet cabinet_;
 };
 
 }  // namespace platform::fake

@@ -15,3 +15,4 @@
 #undef RemoveDirectory
 #undef GetDriveType
 #undef ExitWindows
+#undef CharToOem

@@ -2,8 +2,12 @@
 #pragma once
 
 #include "platform/platform.h"
+#include "platform/win32/win32_cabinet.h"
+#include "platform/win32/win32_code_page.h"
+#include "platform/win32/win32_file_access.h"
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_profile.h"
+#include "platform/win32/win32_recycle_bin.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_system.h"
@@ -17,6 +21,10 @@ public:
     Win32Files& files() override { return files_; }
     Win32System& system() override { return system_; }
     Win32Shell& shell() override { return shell_; }
+    Win32FileAccess& fileAccess() override { return fileAccess_; }
+    Win32CodePage& codePage() override { return codePage_; }
+    Win32RecycleBin& recycleBin() override { return recycleBin_; }
+    Win32Cabinet& cabinet() override { return cabinet_; }
 
 private:
     Win32Registry registry_;
@@ -24,6 +32,10 @@ private:
     Win32Files files_;
     Win32System system_;
     Win32Shell shell_;
+    Win32FileAccess fileAccess_;
+    Win32CodePage codePage_;
+    Win32RecycleBin recycleBin_;
+    Win32Cabinet cabinet_;  // loads "cabinet.dll" when the platform is made, at start
 };
 
 // The process's one real platform, installed as the current platform.

@@ -45,6 +45,10 @@ public:
     platform::FileSystem& files() override { return files_; }
     platform::System& system() override { return inner_.system(); }
     platform::Shell& shell() override { return inner_.shell(); }
+    platform::FileAccess& fileAccess() override { return inner_.fileAccess(); }
+    platform::CodePage& codePage() override { return inner_.codePage(); }
+    platform::RecycleBin& recycleBin() override { return inner_.recycleBin(); }
+    platform::Cabinet& cabinet() override { return inner_.cabinet(); }
 
 private:
     static bool Hit(const PathTest& test, const std::string& path) { return test && test(path); }

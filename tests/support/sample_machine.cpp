@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "platform/file_access.h"
 #include "platform/regedit.h"
 
 namespace testing_support {
@@ -38,7 +39,8 @@ std::string SystemFile(const std::string& name) {
 
 void InstallSample98(const TestMachine& machine) {
     platform::FileSystem& files = machine.P().files();
-    for (const char* name : {"msdos.sys", "logo.sys", "logos.sys", "logow.sys", "win.ini", "system.ini"}) {
+    for (const char* name :
+         {"msdos.sys", "logo.sys", "logos.sys", "logow.sys", "win.ini", "system.ini", "sysbtnc.dll"}) {
         const std::string target = SystemFile(name);
         files.SetAttributes(target, platform::attr::Normal);
         machine.Put(target, SourceFile(std::string("res/sample98/") + name));
@@ -52,6 +54,37 @@ void InstallSample98(const TestMachine& machine) {
              {RootKey::CurrentUser, "Software\\Halvorn\\Quellwerk\\Options", "Exit"},
              {RootKey::CurrentUser, "Software\\Halvorn\\Quellwerk\\General", "ExitMode"}}) {
         RegDelete(root, key, name);
+    }
+}
+
+void InstallSample98BreakpointFiles(const TestMachine& machine) {
+    platform::FileSystem& files = machine.P().files();
+    platform::FileAccess& access = machine.P().fileAccess();
+    for (const std::string& line : NonBlankLines(SourceFile("res/sample98/layout.txt"))) {
+        if (line[0] == ';') continue;
+        // source=target=attributes=YYYY-MM-DD hh:mm:ss
+        const size_t a = line.find('='), b = line.find('=', a + 1), c = line.find('=', b + 1);
+        const std::string source = line.substr(0, a);
+        std::string target = line.substr(a + 1, b - a - 1);
+        const std::string letters = line.substr(b + 1, c == std::string::npos ? std::string::npos : c - b - 1);
+        if (target.compare(0, 9, "%WINDIR%\\") == 0) target = files.WindowsDirectory() + target.substr(8);
+        if (files.Exists(target)) continue;
+        machine.Put(target, SourceFile("res/sample98/" + source));
+        if (c != std::string::npos) {
+            const std::string when = line.substr(c + 1);
+            const int year = std::stoi(when.substr(0, 4)), month = std::stoi(when.substr(5, 2)),
+                      day = std::stoi(when.substr(8, 2)), hour = std::stoi(when.substr(11, 2)),
+                      minute = std::stoi(when.substr(14, 2)), second = std::stoi(when.substr(17, 2));
+            const auto h = access.Open(target, platform::FileMode::ReadWrite, false, false);
+            access.SetLastWriteTime(h, {static_cast<uint16_t>((year - 1980) << 9 | month << 5 | day),
+                                        static_cast<uint16_t>(hour << 11 | minute << 5 | second / 2)});
+            access.Close(h);
+        }
+        uint32_t attributes = platform::attr::Archive;
+        if (letters.find('H') != std::string::npos) attributes |= platform::attr::Hidden;
+        if (letters.find('S') != std::string::npos) attributes |= platform::attr::System;
+        if (letters.find('R') != std::string::npos) attributes |= platform::attr::ReadOnly;
+        files.SetAttributes(target, attributes);
     }
 }
 

@@ -20,8 +20,13 @@ std::string SourceFile(const std::string& relative);
 // Installs the system files and imports the registry values.
 void InstallSample98(const TestMachine& machine);
 
+// Lays the rest of the sample machine's files (layout.txt): the registry
+// files, boot files and caches that a breakpoint archives, with their
+// attributes and last-write times.
+void InstallSample98BreakpointFiles(const TestMachine& machine);
+
 // The Windows path where the sample machine keeps a system file.
-std::string SystemFile(const std::string& name);  // "msdos.sys", "win.ini", ...
+std::string SystemFile(const std::string& name);  // "msdos.sys", "win.ini", "sysbtnc.dll", ...
 
 // The read-only, hidden and system attributes of a file. Wine reports every
 // file as archived, so tests compare only these three.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@
 #include "widgets/gauge.h"
 #include "widgets/image_combo_box.h"
 #include "widgets/label.h"
+#include "widgets/peer_factory.h"
 #include "widgets/spin_edit.h"
 #include "widgets/string_grid.h"
 #include "widgets/track_bar.h"
@@ -190,6 +192,48 @@ TEST_F(ControlsTest, ALabelSizesItselfToItsTextAndWraps) {
     const std::vector<std::string> lines = label->Lines();
     ASSERT_GT(lines.size(), 1u);
     for (const std::string& line : lines) EXPECT_LE(static_cast<int>(line.size()) * 5, 50) << line;
+}
+
+TEST_F(ControlsTest, ALabelSizedToItsTextGrowsWithAWiderFont) {
+    TLabel* label = Add<TLabel>();
+    label->SetCaption("Willkommen");
+    const int narrow = label->Width();
+    TFont wider = label->Font();
+    wider.SetHeight(-16);
+    label->SetFont(wider);
+    EXPECT_EQ(label->Width(), TextExtent(wider, "Willkommen").cx);
+    EXPECT_GT(label->Width(), narrow);
+    EXPECT_EQ(label->Height(), TextExtent(wider, "Willkommen").cy);
+}
+
+// The face that stood in for the interface font gives way to the real one,
+// which is wider: the labels take its width without a new text or font.
+TEST_F(ControlsTest, LabelsMeasureAgainWhenTheSystemsFontsChange) {
+    struct Fonts : PeerFactory {
+        int perLetter = 6;
+        std::unique_ptr<ControlPeer> CreatePeer(TControl&) override { return nullptr; }
+        std::unique_ptr<TimerPeer> CreateTimerPeer(TTimer&) override { return nullptr; }
+        TSize TextExtent(const TFont&, const std::string& text) override {
+            return TSize{static_cast<int>(text.size()) * perLetter, 13};
+        }
+    } fonts;
+    InstallPeerFactory(&fonts);
+    TLabel* sized = Add<TLabel>();
+    sized->SetCaption("Willkommen");
+    TLabel* fixed = Add<TLabel>();
+    fixed->SetAutoSize(false);
+    fixed->SetBounds(10, 40, 40, 13);
+    fixed->SetCaption("Willkommen");
+    ASSERT_EQ(sized->Width(), 60);
+
+    fonts.perLetter = 7;
+    sized->SetCaption("Willkommen");  // the same text again changes nothing
+    EXPECT_EQ(sized->Width(), 60);
+    RemeasureLabels();
+    EXPECT_EQ(sized->Width(), 70);
+    EXPECT_EQ(fixed->Width(), 40) << "a label of fixed size keeps it";
+    form.reset();
+    InstallPeerFactory(nullptr);
 }
 
 TEST_F(ControlsTest, APictureButtonShowsTheLookOfTheMouse) {

@@ -236,8 +236,17 @@ TEST_F(FormContainerTest, BlendsFromThePictureOfTheOldPageWithPeers) {
     container->ShowForm(NewPage("B"), true, &transition);
     EXPECT_EQ(captureCountAtChange, 1) << "the old picture is taken before the change event";
     EXPECT_EQ(container->LastTransitionFrames(), 16);
-    ASSERT_EQ(peers.frames.size(), 16u);
+    // Before them the old picture, which stands while the pages change.
+    ASSERT_EQ(peers.frames.size(), 17u);
+    EXPECT_EQ(peers.frames.front(), TBitmap(container->Width(), container->Height(), 0xFF0000FFu));
     EXPECT_GE(clock.t, 400u);
+    EXPECT_EQ(peers.framesEnded, 1);
+
+    // A change that fails half-way takes the frames away as well.
+    container->OnFormChange = [](TComponent*, TForm*) { throw EInvalidOperation("Seite defekt"); };
+    EXPECT_THROW(container->ShowForm(NewPage("C"), true, &transition), EInvalidOperation);
+    EXPECT_EQ(peers.framesEnded, 2);
+    EXPECT_FALSE(container->Locked());
     host.reset();  // its peers write into the log of this test
     InstallPeerFactory(nullptr);
 }

@@ -16,6 +16,7 @@ struct PeerLog {
     std::vector<std::string> calls;  // "Name:SetChecked(1)" and so on
     int captures = 0;
     std::vector<widgets::TBitmap> frames;
+    int framesEnded = 0;
     std::function<widgets::TBitmap(const widgets::TControl&)> capture;
 };
 
@@ -69,6 +70,7 @@ public:
         return log_.capture ? log_.capture(control_) : widgets::TBitmap();
     }
     void PaintFrame(const widgets::TBitmap& frame) override { log_.frames.push_back(frame); }
+    void EndFrames() override { ++log_.framesEnded; }
 
 private:
     void Note(const std::string& call) { log_.calls.push_back(control_.Name() + ":" + call); }

@@ -135,6 +135,10 @@ public:
     platform::FileSystem& files() override { throw std::logic_error("no files"); }
     platform::System& system() override { return system_; }
     platform::Shell& shell() override { throw std::logic_error("no shell"); }
+    platform::FileAccess& fileAccess() override { throw std::logic_error("no file access"); }
+    platform::CodePage& codePage() override { throw std::logic_error("no code page"); }
+    platform::RecycleBin& recycleBin() override { throw std::logic_error("no recycle bin"); }
+    platform::Cabinet& cabinet() override { throw std::logic_error("no cabinet"); }
     StubSystem system_;
 };
 

@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <set>
 #include <string>
+#include <vector>
 
 #include "tests/widgets/win32_fixture.h"
 #include "widgets/bitmap_button.h"
@@ -17,6 +19,7 @@
 #include "widgets/form_container.h"
 #include "widgets/image.h"
 #include "widgets/label.h"
+#include "widgets/panel.h"
 #include "widgets/region.h"
 #include "widgets/spin_edit.h"
 #include "widgets/timer.h"
@@ -158,28 +161,122 @@ TEST_F(Win32PeersTest, TimersRunOnWindowMessages) {
     EXPECT_EQ(fired, stopped);
 }
 
-TEST_F(Win32PeersTest, ThePageContainerBlendsOnTheScreen) {
+// The page change as the user sees it: the container's colour, read from
+// the screen whenever the blend looks at its clock, goes from the old page
+// to the new one through colours between them, without showing the new
+// page first, in no more steps than the plan has, and arrives after about
+// the blend's time.
+TEST_F(Win32PeersTest, ThePageContainerCrossFadesOnTheScreen) {
     NEED_WINDOWS();
     struct TPage : TForm {
-        explicit TPage(TComponent* o) : TForm(o) {
+        TPage(TComponent* o, TColor color) : TForm(o) {
             SetBorderStyle(bsNone);
-            SetColor(clWhite);
+            SetColor(color);
         }
     };
     TFormContainer* container = Add<TFormContainer>(0, 0, 300, 200);
     Form().Show();
-    struct TickClock : BlendClock {
-        uint32_t Now() override { return GetTickCount(); }
+    container->ShowForm(container->CreateForm<TPage>(clWhite), true, nullptr);
+    PumpWindows();
+
+    struct Sample {
+        uint32_t at;
+        int red;  // mean over a few points spread across the container
+    };
+    struct SamplingClock : BlendClock {
+        HWND window = nullptr;
+        std::vector<Sample> samples;
+        uint32_t Now() override {
+            const uint32_t now = GetTickCount();
+            // Without clipping the children away: what the screen shows there.
+            HDC dc = GetDCEx(window, nullptr, DCX_CACHE);
+            int sum = 0;
+            for (int x : {30, 150, 270})
+                for (int y : {20, 100, 180}) sum += GetRValue(GetPixel(dc, x, y));
+            ReleaseDC(window, dc);
+            samples.push_back({now, sum / 9});
+            return now;
+        }
         void Wait(uint32_t ms) override { Sleep(ms); }
     } clock;
+    clock.window = HandleOf(container);
     TBlendTransition transition(nullptr);
     transition.SetClock(&clock);
-    transition.SetDuration(60);
-    container->ShowForm(container->CreateForm<TPage>(), true, &transition);
-    container->ShowForm(container->CreateForm<TPage>(), true, &transition);
-    EXPECT_GE(container->LastTransitionFrames(), 1);
+    transition.SetDuration(810);
+    container->ShowForm(container->CreateForm<TPage>(clBlack), true, &transition);
+    clock.Now();  // the screen once the change is over
+
+    ASSERT_FALSE(clock.samples.empty());
+    EXPECT_EQ(clock.samples.front().red, 255) << "the old page stands when the blend starts";
+    std::set<int> between;
+    uint32_t arrived = 0;
+    for (size_t i = 0; i < clock.samples.size(); ++i) {
+        const Sample& s = clock.samples[i];
+        if (i > 0) {
+            EXPECT_LE(s.red, clock.samples[i - 1].red) << "sample " << i << ": the fade goes one way";
+        }
+        if (s.red > 0 && s.red < 255) between.insert(s.red);
+        if (s.red == 0 && !arrived) arrived = s.at - clock.samples.front().at;
+    }
+    EXPECT_GE(between.size(), 8u) << "colours between the two pages showed";
+    EXPECT_LE(between.size(), static_cast<size_t>(transition.StepCount() - 1)) << "no more steps than planned";
+    EXPECT_GE(arrived, 800u);
+    EXPECT_LE(arrived, 1300u);
     PumpWindows();
     EXPECT_EQ(container->ComponentCount(), 1);
+    EXPECT_EQ(GetWindow(HandleOf(container), GW_CHILD), HandleOf(container->Form()))
+        << "the window of the frames is gone";
+}
+
+// While the frames cover the container, the picture of the new page is
+// painted off screen; it must be the page as the screen shows it once the
+// frames are gone, standard controls and panels included, or the page
+// would jump at the end of the blend.
+TEST_F(Win32PeersTest, ThePictureBeneathTheFramesIsThePageAsShown) {
+    NEED_WINDOWS();
+    struct TPage : TForm {
+        explicit TPage(TComponent* o) : TForm(o) {
+            SetBorderStyle(bsNone);
+            SetColor(clSilver);
+            auto* panel = new TPanel(this);
+            panel->SetParent(this);
+            panel->SetBounds(10, 10, 120, 60);
+            panel->SetColor(clWhite);
+            auto* box = new TCheckBox(this);
+            box->SetParent(panel);
+            box->SetBounds(8, 8, 100, 17);
+            box->SetCaption("Soft Scrolling");
+            box->SetChecked(true);
+            auto* edit = new TEdit(this);
+            edit->SetParent(this);
+            edit->SetBounds(150, 20, 120, 21);
+            edit->SetText("C:\\WINDOWS");
+            auto* label = new TLabel(this);
+            label->SetParent(this);
+            label->SetBounds(10, 100, 200, 13);
+            label->SetCaption("Systemeinstellungen");
+        }
+    };
+    TFormContainer* container = Add<TFormContainer>(0, 0, 300, 200);
+    Form().Show();
+    TForm* page = container->CreateForm<TPage>();
+    container->ShowForm(page, true, nullptr);
+    PumpWindows();
+    const TBitmap shown = container->Peer()->Capture();
+    ASSERT_EQ(shown.Width(), 300);
+
+    container->Peer()->PaintFrame(TBitmap(300, 200, 0xFF000000u));
+    const TBitmap beneath = container->Peer()->Capture();
+    container->Peer()->EndFrames();
+    ASSERT_EQ(beneath.Width(), 300);
+    ASSERT_EQ(beneath.Height(), 200);
+    int differ = 0;
+    for (int y = 0; y < 200; ++y)
+        for (int x = 0; x < 300; ++x)
+            if ((shown.Pixel(x, y) & 0xFFFFFF) != (beneath.Pixel(x, y) & 0xFFFFFF)) ++differ;
+    // A blinking caret or a focus frame may differ.
+    EXPECT_LE(differ, 300 * 200 / 100) << differ << " pixels differ";
+    EXPECT_EQ(beneath.Pixel(60, 30) & 0xFFFFFF, shown.Pixel(60, 30) & 0xFFFFFF) << "the panel";
 }
 
 }  // namespace

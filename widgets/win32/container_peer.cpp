@@ -23,6 +23,113 @@ ContainerPeer::ContainerPeer(TControl& control, FontCache& fonts) : WindowPeer(c
            control.BoundsRect());
 }
 
+ContainerPeer::~ContainerPeer() { EndFrames(); }
+
+TBitmap ContainerPeer::Capture() {
+    RECT client = {};
+    GetClientRect(window_, &client);
+    if (!frames_) {
+        // Nothing to fade on a window that is hidden or minimised.
+        HWND top = window_;
+        while (top && (GetWindowLongA(top, GWL_STYLE) & WS_CHILD)) top = GetParent(top);
+        if (!IsWindowVisible(window_) || (top && IsIconic(top))) return TBitmap();
+        // What the user sees now, up to date.
+        RedrawWindow(window_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        return CaptureWindow(window_);
+    }
+    // The frames cover the children: they are painted off screen.
+    KeepFramesOnTop();
+    DibCanvas canvas(client.right, client.bottom);
+    if (!canvas.Valid()) return TBitmap();
+    PrintTree(window_, canvas, 0, 0);
+    return canvas.ToBitmap();
+}
+
+void ContainerPeer::PrintTree(HWND window, DibCanvas& canvas, int x, int y) const {
+    RECT client = {};
+    GetClientRect(window, &client);
+    WindowPeer* peer = FromHandle(window);
+    if (auto* container = dynamic_cast<ContainerPeer*>(peer)) {
+        DibCanvas own(client.right, client.bottom);
+        if (own.Valid()) {
+            container->PaintOn(own, client);
+            BitBlt(canvas.Dc(), x, y, client.right, client.bottom, own.Dc(), 0, 0, SRCCOPY);
+        }
+    } else if (const TBitmap picture = peer ? peer->Capture() : TBitmap(); !picture.Empty()) {
+        DrawPicture(canvas.Dc(), TRect{x, y, x + client.right, y + client.bottom}, picture);
+    } else {
+        // A standard control paints its client area into a context of its
+        // own size (some clip to their client rectangle in device units),
+        // over what lies beneath for the parts it leaves alone.
+        DibCanvas own(client.right, client.bottom);
+        if (own.Valid()) {
+            BitBlt(own.Dc(), 0, 0, client.right, client.bottom, canvas.Dc(), x, y, SRCCOPY);
+            SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(own.Dc()), PRF_CLIENT | PRF_ERASEBKGND);
+            BitBlt(canvas.Dc(), x, y, client.right, client.bottom, own.Dc(), 0, 0, SRCCOPY);
+        }
+    }
+    // The children from the bottom of the order to the top, each inside
+    // its parent's client area.
+    for (HWND child = GetWindow(GetWindow(window, GW_CHILD), GW_HWNDLAST); child;
+         child = GetWindow(child, GW_HWNDPREV)) {
+        if (child == frames_ || !(GetWindowLongA(child, GWL_STYLE) & WS_VISIBLE)) continue;
+        RECT outer = {};
+        GetWindowRect(child, &outer);
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&outer), 2);
+        POINT origin = {0, 0};
+        ClientToScreen(child, &origin);
+        ScreenToClient(window, &origin);
+        const int saved = SaveDC(canvas.Dc());
+        IntersectClipRect(canvas.Dc(), x, y, x + client.right, y + client.bottom);
+        IntersectClipRect(canvas.Dc(), x + outer.left, y + outer.top, x + outer.right, y + outer.bottom);
+        // The sunken edge of edits and grids lies outside the client area.
+        if (GetWindowLongA(child, GWL_EXSTYLE) & WS_EX_CLIENTEDGE) {
+            RECT edge = {x + outer.left, y + outer.top, x + outer.right, y + outer.bottom};
+            DrawEdge(canvas.Dc(), &edge, EDGE_SUNKEN, BF_RECT);
+        }
+        PrintTree(child, canvas, x + origin.x, y + origin.y);
+        RestoreDC(canvas.Dc(), saved);
+    }
+}
+
+void ContainerPeer::PaintFrame(const TBitmap& frame) {
+    if (frame.Empty()) return;
+    if (!frames_) {
+        if (!IsWindowVisible(window_)) return;
+        // A window of the own class without a peer paints nothing itself:
+        // what the frames draw on it stays until the next frame. Made last,
+        // it lies above every child.
+        frames_ = CreateWindowExA(0, kClassName, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, control_.Width(),
+                                  control_.Height(), window_, nullptr, GetModuleHandleA(nullptr), nullptr);
+        if (!frames_) return;  // without it the new page shows at once
+        ValidateRect(frames_, nullptr);
+    }
+    KeepFramesOnTop();
+    WindowDC dc(frames_);
+    DrawPicture(dc.Get(), TRect{0, 0, frame.Width(), frame.Height()}, frame);
+    GdiFlush();
+}
+
+void ContainerPeer::KeepFramesOnTop() {
+    // The window of a page is made when the page first shows, above all.
+    if (frames_ && GetWindow(window_, GW_CHILD) != frames_)
+        SetWindowPos(frames_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void ContainerPeer::Update() {
+    // What paints now paints beneath the frames.
+    KeepFramesOnTop();
+    WindowPeer::Update();
+}
+
+void ContainerPeer::EndFrames() {
+    if (!frames_) return;
+    HWND frames = frames_;
+    frames_ = nullptr;
+    // The children beneath paint themselves again where it was.
+    DestroyWindow(frames);
+}
+
 bool ContainerPeer::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     const int x = static_cast<short>(LOWORD(lParam)), y = static_cast<short>(HIWORD(lParam));
     switch (message) {
@@ -177,14 +284,16 @@ void ContainerPeer::PaintDecoration(HDC dc) {
     }
 }
 
+void ContainerPeer::PaintOn(DibCanvas& canvas, const RECT& client) {
+    FillRect(canvas.Dc(), &client, fonts_.Brush(control_.Color()));
+    PaintDecoration(canvas.Dc());
+    if (const TWinControl* window = AsWindow(control_))
+        for (TControl* child : window->Children())
+            if (child->Visible() && !child->Peer()) PaintGraphicControl(canvas, *child, fonts_);
+}
+
 void ContainerPeer::Paint() {
-    PaintBuffered(window_, [this](DibCanvas& canvas, const RECT& client) {
-        FillRect(canvas.Dc(), &client, fonts_.Brush(control_.Color()));
-        PaintDecoration(canvas.Dc());
-        if (const TWinControl* window = AsWindow(control_))
-            for (TControl* child : window->Children())
-                if (child->Visible() && !child->Peer()) PaintGraphicControl(canvas, *child, fonts_);
-    });
+    PaintBuffered(window_, [this](DibCanvas& canvas, const RECT& client) { PaintOn(canvas, client); });
 }
 
 }  // namespace widgets::win32

@@ -4,6 +4,7 @@
 
 #include "widgets/application.h"
 #include "widgets/errors.h"
+#include "widgets/label.h"
 #include "widgets/screen.h"
 #include "widgets/win32/form_peer.h"
 #include "widgets/win32/gdi_object.h"
@@ -80,9 +81,15 @@ LRESULT CALLBACK Win32Widgets::UtilityProcedure(HWND window, UINT message, WPARA
                 ReadScreen();
                 return 0;
             case WM_FONTCHANGE:
-                // The interface font may just have been added for this run.
+                // The interface font may just have been added for this run;
+                // labels measured with the face that stood in for it must
+                // take the width of the real one.
                 if (g_fonts) g_fonts->Refresh();
+                RemeasureLabels();
                 return 0;
+            case WM_SETTINGCHANGE:
+                if (wParam == SPI_SETFONTSMOOTHING) RemeasureLabels();
+                break;
             default:
                 break;
         }

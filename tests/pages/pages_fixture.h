@@ -47,13 +47,24 @@ protected:
             machine.Fake()->system().SetResourceFolder(std::string(QW_SOURCE_DIR) + "/res/pictures");
         }
         folder = platform::ProgramFolder();
+        // Under Windows the program folder is the suite's own and outlives
+        // a test: each page starts without the files of an earlier one.
+        RemoveTempConfig();
         host.reset(widgets::CreateForm<THost>(nullptr));
         host->Show();
     }
     ~PageTest() override {
         host.reset();
+        RemoveTempConfig();
         EXPECT_EQ(widgets::Headless().UnusedAnswers(), 0u) << "scripted answers were left unused";
         widgets_test::ResetWidgets();
+    }
+
+    void RemoveTempConfig() const {
+        for (const char* name : {"tmpcfg.twc", "tmpcfg32.twc", "Logo.bmp", "logos.bmp", "logow.bmp", "logo.neu",
+                                 "logos.neu", "logow.neu"}) {
+            machine.P().files().DeleteFile(folder + name);
+        }
     }
 
     std::string folder;

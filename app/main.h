@@ -6,6 +6,7 @@
 #include <array>
 #include <string>
 
+#include "pages/settings_changed.h"
 #include "widgets/bitmap_button.h"
 #include "widgets/blend_transition.h"
 #include "widgets/cool_form.h"
@@ -33,7 +34,7 @@ class TFrame_Welcome;
 class TWnd_Template;
 class TWndOrder;
 
-class THalvornQuellwerk : public widgets::TForm {
+class THalvornQuellwerk : public widgets::TForm, public pages::SettingsChangedTarget {
 public:
     explicit THalvornQuellwerk(widgets::TComponent* owner);
     const char* ClassName() const override { return "THalvornQuellwerk"; }
@@ -65,7 +66,7 @@ public:
 
     // --------------------------------------------- settings changed flag
     bool SettingsChanged() const { return settingsChanged_; }
-    void SetSettingsChanged() { settingsChanged_ = true; }
+    void SetSettingsChanged() override { settingsChanged_ = true; }
 
     // ------------------------------------------------------ components
     widgets::TImage* A_FirstImage = nullptr;

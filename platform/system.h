@@ -35,6 +35,12 @@ constexpr uint32_t kSpiSetDragFullWindows = 0x0025;
 constexpr uint32_t kSpifUpdateIniFile = 0x01;
 constexpr uint32_t kSpifSendChange = 0x02;
 constexpr uint32_t kEwxReboot = 0x02;
+// MessageBeep types: MB_OK (the default sound) and the icons' sounds.
+constexpr uint32_t kBeepDefault = 0x00;
+constexpr uint32_t kBeepHand = 0x10;
+constexpr uint32_t kBeepQuestion = 0x20;
+constexpr uint32_t kBeepExclamation = 0x30;
+constexpr uint32_t kBeepAsterisk = 0x40;
 
 class System {
 public:
@@ -53,6 +59,8 @@ public:
     // SystemParametersInfoA for an action that takes its value in uiParam.
     virtual bool SetSystemParameter(uint32_t action, uint32_t param, uint32_t winIniFlags) = 0;
     virtual bool ExitWindows(uint32_t flags) = 0;
+    // MessageBeep: the sound of a message box icon (kBeep...).
+    virtual void MessageBeep(uint32_t type) = 0;
     // The bytes of one of the program's own resources (RCDATA), named by
     // its file name in upper case with the dot as "_" ("MAIN_BACKGROUND_JPG").
     virtual std::optional<std::string> Resource(const std::string& name) = 0;

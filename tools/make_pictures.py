@@ -723,6 +723,155 @@ def tip_picture():
 
 
 # ---------------------------------------------------------------------------
+# Settings window and its pages (page coordinates)
+# ---------------------------------------------------------------------------
+SETTINGS_BUTTON_W, SETTINGS_BUTTON_H = 105, 26
+SETTINGS_CAPTIONS = ("Bootvorgang", "Oberfläche", "System", "Weiteres")
+BOOT_DECOR = (290, 7, 152, 357)
+BOOT_PREVIEWS = ((311, 28), (311, 140), (311, 252))  # 110 x 77 each
+BOOT_FRAME_ICONS = ("menu", "safe", "clock", "os", "scan", "log", "keys", "pack", "disk")
+BOOT_TABS = ("menu", "gear", "more")
+
+
+def small_icon(kind, n, fg, bg=None):
+    """A simple glyph of n x n pixels: menu lines, a gear, a clock, ..."""
+    pic = Image.new("RGB", (n, n), bg or SILVER)
+    s = n / 32.0
+
+    def box(x0, y0, x1, y1):
+        return (x0 * s * SS, y0 * s * SS, x1 * s * SS, y1 * s * SS)
+
+    def mask(fn):
+        return smooth_mask((n, n), lambda d, ss: fn(d))
+
+    plate_mask = mask(lambda d: d.rounded_rectangle(box(2, 2, 30, 30), 6 * s * SS, fill=255))
+    paint(pic, vertical_gradient(n, n, [(0.0, tuple(min(255, c + 60) for c in fg)), (1.0, fg)]), plate_mask)
+    white = (255, 255, 255)
+    if kind == "menu":
+        for y in (9, 15, 21):
+            paint(pic, white, mask(lambda d, y=y: d.rectangle(box(8, y, 24, y + 3), fill=255)))
+    elif kind == "safe":
+        paint(pic, white, mask(lambda d: d.polygon([(16 * s * SS, 6 * s * SS), (25 * s * SS, 10 * s * SS),
+                                                     (23 * s * SS, 22 * s * SS), (16 * s * SS, 27 * s * SS),
+                                                     (9 * s * SS, 22 * s * SS), (7 * s * SS, 10 * s * SS)],
+                                                    fill=255)))
+    elif kind == "clock":
+        paint(pic, white, mask(lambda d: d.ellipse(box(7, 7, 25, 25), outline=255, width=int(2.5 * s * SS))))
+        paint(pic, white, mask(lambda d: d.line([box(16, 16, 16, 10)[:2], box(16, 10, 16, 10)[:2]],
+                                                fill=255, width=int(2 * s * SS))))
+        paint(pic, white, mask(lambda d: d.line([box(16, 16, 0, 0)[:2], box(21, 18, 0, 0)[:2]],
+                                                fill=255, width=int(2 * s * SS))))
+    elif kind == "os":
+        for i, (x, y) in enumerate(((8, 8), (17, 8), (8, 17), (17, 17))):
+            paint(pic, white, mask(lambda d, x=x, y=y: d.rectangle(box(x, y, x + 7, y + 7), fill=255)))
+    elif kind == "scan":
+        paint(pic, white, mask(lambda d: d.ellipse(box(7, 7, 21, 21), outline=255, width=int(2.5 * s * SS))))
+        paint(pic, white, mask(lambda d: d.line([box(19, 19, 0, 0)[:2], box(25, 25, 0, 0)[:2]],
+                                                fill=255, width=int(3 * s * SS))))
+    elif kind == "log":
+        paint(pic, white, mask(lambda d: d.rectangle(box(9, 6, 23, 26), fill=255)))
+        for y in (10, 14, 18, 22):
+            paint(pic, fg, mask(lambda d, y=y: d.rectangle(box(11, y, 21, y + 1), fill=255)))
+    elif kind == "keys":
+        for x in (6, 17):
+            paint(pic, white, mask(lambda d, x=x: d.rounded_rectangle(box(x, 10, x + 9, 22), 2 * s * SS,
+                                                                       fill=255)))
+    elif kind == "pack":
+        paint(pic, white, mask(lambda d: d.rectangle(box(8, 8, 24, 24), fill=255)))
+        paint(pic, fg, mask(lambda d: d.rectangle(box(14, 8, 18, 24), fill=255)))
+    elif kind == "disk":
+        paint(pic, white, mask(lambda d: d.rounded_rectangle(box(6, 11, 26, 21), 2 * s * SS, fill=255)))
+        paint(pic, (90, 230, 90), mask(lambda d: d.ellipse(box(20, 14, 24, 18), fill=255)))
+    elif kind == "gear":
+        paint(pic, white, mask(lambda d: d.ellipse(box(8, 8, 24, 24), fill=255)))
+        for a in range(0, 360, 45):
+            x = 16 + 10 * math.cos(math.radians(a))
+            y = 16 + 10 * math.sin(math.radians(a))
+            paint(pic, white, mask(lambda d, x=x, y=y: d.ellipse(box(x - 3, y - 3, x + 3, y + 3), fill=255)))
+        paint(pic, fg, mask(lambda d: d.ellipse(box(13, 13, 19, 19), fill=255)))
+    elif kind == "more":
+        for x in (8, 15, 22):
+            paint(pic, white, mask(lambda d, x=x: d.ellipse(box(x - 2, 14, x + 2, 18), fill=255)))
+    return pic
+
+
+SETTINGS_ICON_COLOURS = ((40, 96, 200), (40, 150, 110), (190, 110, 30), (140, 60, 170))
+
+
+def settings_button(k, pressed):
+    """A button of the settings window: dark plate (light when pressed),
+    a small icon and the caption."""
+    size = (SETTINGS_BUTTON_W, SETTINGS_BUTTON_H)
+    pic = Image.new("RGB", size, SILVER)
+    if pressed:
+        face, mask = plate(size, 3, [(0.0, (236, 240, 248)), (1.0, (196, 204, 220))], (96, 104, 120),
+                           (255, 255, 255), (150, 158, 176), 400 + k, texture=0.3)
+        colour, shadow = (20, 28, 44), None
+    else:
+        face, mask = plate(size, 3, [(0.0, (98, 110, 134)), (0.5, (70, 80, 101)), (1.0, (52, 60, 78))],
+                           (10, 13, 19), (150, 164, 190), (36, 42, 56), 410 + k)
+        colour, shadow = CAPTION, (14, 17, 24)
+    pic.paste(face, (0, 0), mask)
+    icon = small_icon(("menu", "os", "gear", "more")[k], 16, SETTINGS_ICON_COLOURS[k])
+    icon_mask = rounded_mask((16, 16), 4)
+    pic.paste(icon, (6, 5), icon_mask)
+    f = font(11)
+    caption = SETTINGS_CAPTIONS[k]
+    x0, y0, x1, y1 = f.getbbox(caption)
+    pos = (28 + (SETTINGS_BUTTON_W - 32 - (x1 - x0)) // 2 - x0, (SETTINGS_BUTTON_H - (y1 - y0)) // 2 - y0)
+    if shadow:
+        glow_text(pic, pos, caption, f, colour, shadow=shadow, shadow_offset=(1, 1), shadow_strength=0.85)
+    else:
+        ImageDraw.Draw(pic).text(pos, caption, font=f, fill=colour)
+    return pic
+
+
+def boot_decor():
+    """The right part of the boot page: brushed metal with three sunken
+    beds for the previews and a label strip below each."""
+    _, _, w, h = BOOT_DECOR
+    pic = brushed_metal(w, h, 420, [(0.0, (150, 160, 180)), (1.0, (110, 120, 142))], strength=0.5)
+    draw = ImageDraw.Draw(pic)
+    bevel_rect(draw, (0, 0, w - 1, h - 1), (210, 216, 228), (70, 78, 96))
+    for x, y in BOOT_PREVIEWS:
+        px, py = x - BOOT_DECOR[0], y - BOOT_DECOR[1]
+        draw.rectangle((px - 4, py - 4, px + 113, py + 80), fill=(60, 68, 86))
+        bevel_rect(draw, (px - 5, py - 5, px + 114, py + 81), (70, 78, 96), (210, 216, 228))
+        draw.rectangle((px, py, px + 109, py + 76), fill=(0, 0, 0))
+    return pic
+
+
+def default_start_picture():
+    """The built-in start picture, 109 x 81: a sky with clouds, standing
+    for the system's own start screen."""
+    w, h = 109, 81
+    pic = vertical_gradient(w, h, [(0.0, (40, 90, 190)), (0.6, (110, 160, 230)), (1.0, (170, 200, 240))])
+    rnd = random.Random(7)
+    clouds = Image.new("L", (w, h), 0)
+    d = ImageDraw.Draw(clouds)
+    for _ in range(26):
+        cx, cy, r = rnd.uniform(0, w), rnd.uniform(h * 0.35, h), rnd.uniform(5, 13)
+        d.ellipse((cx - r * 1.6, cy - r, cx + r * 1.6, cy + r), fill=rnd.randint(120, 220))
+    paint(pic, (250, 250, 255), clouds.filter(ImageFilter.GaussianBlur(3)))
+    for i, (x, y) in enumerate(((42, 18), (55, 18), (42, 31), (55, 31))):
+        colour = ((230, 60, 40), (60, 170, 60), (40, 90, 220), (250, 200, 30))[i]
+        ImageDraw.Draw(pic).rectangle((x, y, x + 11, y + 11), fill=colour)
+    return pic
+
+
+def write_page_pictures(out):
+    for k in range(4):
+        save_bmp(settings_button(k, False), os.path.join(out, "settings%d_n.bmp" % (k + 1)))
+        save_bmp(settings_button(k, True), os.path.join(out, "settings%d_d.bmp" % (k + 1)))
+    save_bmp(boot_decor(), os.path.join(out, "boot_decor.bmp"))
+    save_bmp(default_start_picture(), os.path.join(out, "boot_default_logo.bmp"))
+    for i, kind in enumerate(BOOT_FRAME_ICONS):
+        save_bmp(small_icon(kind, 32, SETTINGS_ICON_COLOURS[i % 4]), os.path.join(out, "boot_icon%d.bmp" % (i + 1)))
+    for i, kind in enumerate(BOOT_TABS):
+        save_bmp(small_icon(kind, 16, SETTINGS_ICON_COLOURS[i]), os.path.join(out, "boot_tab%d.bmp" % (i + 1)))
+
+
+# ---------------------------------------------------------------------------
 # Output
 # ---------------------------------------------------------------------------
 def gauge_frame(bg):
@@ -770,6 +919,7 @@ def write_pictures(out):
     save_jpeg(welcome_picture(), os.path.join(out, "welcome_picture.jpg"))
     save_bmp(arrow(), os.path.join(out, "arrow.bmp"))
     save_bmp(tip_picture(), os.path.join(out, "tip.bmp"))
+    write_page_pictures(out)
 
 
 # ---------------------------------------------------------------------------

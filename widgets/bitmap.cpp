@@ -118,6 +118,54 @@ void TBitmap::Draw(int x, int y, const TBitmap& source) {
     }
 }
 
+// The run-length formats: pairs of count and index (for 4 bits, two
+// indices that alternate), and escapes for the end of a row, the end of
+// the picture, a jump and a literal run. Pixels that no run reaches are
+// the first palette colour. Any run that leaves the picture or the file is
+// damage.
+TBitmap TBitmap::DecodeRle(const std::string& b, uint64_t at, int width, int height, uint32_t bits,
+                           const std::vector<uint32_t>& palette) {
+    const uint32_t background = palette.empty() ? 0xFF000000u : palette[0];
+    TBitmap picture(width, height, background);
+    auto colour = [&](uint32_t index) { return index < palette.size() ? palette[index] : 0xFF000000u; };
+    int x = 0, row = 0;  // row counts from the bottom
+    auto put = [&](uint32_t index) {
+        if (x >= width || row >= height) Invalid();
+        picture.Scanline(height - 1 - row)[x++] = colour(index);
+    };
+    while (true) {
+        if (at + 2 > b.size()) Invalid();
+        const uint8_t count = uint8_t(b[at]), value = uint8_t(b[at + 1]);
+        at += 2;
+        if (count > 0) {
+            for (int k = 0; k < count; ++k) put(bits == 8 ? value : (k % 2 == 0 ? value >> 4 : value & 0x0F));
+            continue;
+        }
+        if (value == 0) {  // end of the row
+            x = 0;
+            ++row;
+        } else if (value == 1) {  // end of the picture
+            break;
+        } else if (value == 2) {  // jump right and up
+            if (at + 2 > b.size()) Invalid();
+            x += uint8_t(b[at]);
+            row += uint8_t(b[at + 1]);
+            at += 2;
+            if (x > width || row > height) Invalid();
+        } else {  // a literal run of value pixels, padded to a whole word
+            const uint64_t bytes = bits == 8 ? value : (value + 1) / 2;
+            if (at + bytes > b.size()) Invalid();
+            for (int k = 0; k < value; ++k) {
+                const uint8_t byte = uint8_t(b[at + (bits == 8 ? k : k / 2)]);
+                put(bits == 8 ? byte : (k % 2 == 0 ? byte >> 4 : byte & 0x0F));
+            }
+            at += (bytes + 1) & ~uint64_t(1);
+        }
+        if (row > height) Invalid();
+    }
+    return picture;
+}
+
 TBitmap TBitmap::FromBmp(const std::string& b) {
     if (b.size() < 14 + 12 || b[0] != 'B' || b[1] != 'M') Invalid();
     const uint64_t offBits = U32(b, 10);
@@ -167,8 +215,10 @@ TBitmap TBitmap::FromBmp(const std::string& b) {
             masks[1] = 0x00FF00;
             masks[2] = 0x0000FF;
         }
+    } else if ((compression == 1 && bits == 8) || (compression == 2 && bits == 4)) {
+        if (topDown) Invalid();  // run-length pictures are bottom-up only
     } else {
-        Invalid();  // run-length and embedded formats are not read
+        Invalid();  // embedded formats are not read
     }
 
     std::vector<uint32_t> palette;
@@ -183,6 +233,12 @@ TBitmap TBitmap::FromBmp(const std::string& b) {
             palette.push_back(0xFF000000u | uint32_t(uint8_t(b[at + 2])) << 16 | uint32_t(uint8_t(b[at + 1])) << 8 |
                               uint8_t(b[at]));
         }
+    }
+
+    if (compression == 1 || compression == 2) {
+        TBitmap picture = DecodeRle(b, offBits, static_cast<int>(width), static_cast<int>(height), bits, palette);
+        picture.sourceBits_ = static_cast<int>(bits);
+        return picture;
     }
 
     const uint64_t stride = ((uint64_t(width) * bits + 31) / 32) * 4;

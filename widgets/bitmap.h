@@ -43,7 +43,7 @@ public:
     // Reads a Windows bitmap file (BITMAPFILEHEADER and an info header of
     // 40 bytes or more, or the 12-byte core header): 1, 4, 8, 16, 24 and
     // 32 bits per pixel, uncompressed or with bit fields, bottom-up or
-    // top-down. Raises EBitmapError for anything else or damaged data.
+    // top-down, and the run-length formats of 4 and 8 bits. Raises EBitmapError for anything else or damaged data.
     static TBitmap FromBmp(const std::string& bytes);
     // Reads the file through the platform; EBitmapError when it cannot.
     static TBitmap FromFile(const std::string& path);
@@ -56,6 +56,9 @@ public:
     bool operator!=(const TBitmap& other) const { return !(*this == other); }
 
 private:
+    static TBitmap DecodeRle(const std::string& bytes, uint64_t at, int width, int height, uint32_t bits,
+                             const std::vector<uint32_t>& palette);
+
     int width_ = 0;
     int height_ = 0;
     int sourceBits_ = 0;

@@ -40,4 +40,11 @@ void TCheckBox::UserClick() {
     if (!readOnly_) Toggle();
 }
 
+void TCheckBox::SetTransparent(bool transparent) {
+    if (transparent == transparent_) return;
+    transparent_ = transparent;
+    PeerChanged(PeerProperty::Style);
+    Invalidate();
+}
+
 }  // namespace widgets

@@ -29,6 +29,9 @@ public:
     // The user cannot change the box; the program still can.
     bool ReadOnly() const { return readOnly_; }
     void SetReadOnly(bool readOnly) { readOnly_ = readOnly; }
+    // Paints over what lies beneath it instead of its own colour.
+    bool Transparent() const { return transparent_; }
+    void SetTransparent(bool transparent);
 
     // The next state, as a click gives it.
     void Toggle();
@@ -43,6 +46,7 @@ private:
     TAlignment alignment_ = taRightJustify;
     bool wordWrap_ = false;
     bool readOnly_ = false;
+    bool transparent_ = false;
 };
 
 }  // namespace widgets

@@ -65,6 +65,8 @@ public:
     virtual void EndFrames() {}
     // Forms: drag the window as if by its caption.
     virtual void BeginWindowMove() {}
+    // The native window (an HWND), 0 for none.
+    virtual uintptr_t NativeHandle() const { return 0; }
 };
 
 }  // namespace widgets

@@ -64,7 +64,7 @@ void EmitMessage(j_common_ptr info, int level) {
 void OutputMessage(j_common_ptr) {}
 
 // Reads the header and starts decoding; may leave through ErrorExit.
-JpegStatus StartDecoding(JpegJob* job, const unsigned char* data, unsigned long size) {
+JpegStatus StartDecoding(JpegJob* job, const unsigned char* data, unsigned long size, int minWidth, int minHeight) {
     jpeg_create_decompress(&job->info);
     // A small file may claim a large progressive picture, whose
     // coefficients libjpeg would hold in memory before reading any data.
@@ -73,6 +73,17 @@ JpegStatus StartDecoding(JpegJob* job, const unsigned char* data, unsigned long 
     jpeg_read_header(&job->info, TRUE);
     if (job->info.image_width > JDIMENSION(kMaxJpegSide) || job->info.image_height > JDIMENSION(kMaxJpegSide)) {
         return kStatusTooLarge;
+    }
+    // libjpeg scales down by 1/2, 1/4 or 1/8 while it decodes, for a small
+    // part of the memory and the time; the largest step that still leaves
+    // the size asked for is taken.
+    for (unsigned denom = 8; denom > 1; denom /= 2) {
+        if ((job->info.image_width + denom - 1) / denom >= JDIMENSION(minWidth) &&
+            (job->info.image_height + denom - 1) / denom >= JDIMENSION(minHeight) && minWidth > 0 && minHeight > 0) {
+            job->info.scale_num = 1;
+            job->info.scale_denom = denom;
+            break;
+        }
     }
     switch (job->info.jpeg_color_space) {
         case JCS_GRAYSCALE:
@@ -123,9 +134,9 @@ JpegStatus ReadRows(JpegJob* job, uint32_t* pixels) {
 
 // The two steps that call into libjpeg, each the target of ErrorExit's
 // jump. Nothing but the job lives in them.
-JpegStatus StartJpeg(JpegJob* job, const unsigned char* data, unsigned long size) {
+JpegStatus StartJpeg(JpegJob* job, const unsigned char* data, unsigned long size, int minWidth, int minHeight) {
     if (setjmp(job->errors.back)) return kStatusFailed;
-    return StartDecoding(job, data, size);
+    return StartDecoding(job, data, size, minWidth, minHeight);
 }
 
 JpegStatus ReadJpeg(JpegJob* job, uint32_t* pixels) {
@@ -161,7 +172,9 @@ void Check(JpegStatus status) {
 
 }  // namespace
 
-TBitmap DecodeJpeg(const std::string& bytes) {
+TBitmap DecodeJpeg(const std::string& bytes) { return DecodeJpeg(bytes, 0, 0); }
+
+TBitmap DecodeJpeg(const std::string& bytes, int minWidth, int minHeight) {
     if (bytes.empty() || bytes.size() > ULONG_MAX) throw EBitmapError(kJpegUnreadable);
     JpegJob job{};  // zeroed: destroying it is safe even if creating failed
     job.info.err = jpeg_std_error(&job.errors.base);
@@ -171,7 +184,7 @@ TBitmap DecodeJpeg(const std::string& bytes) {
     JobCloser closer(job);
 
     Check(StartJpeg(&job, reinterpret_cast<const unsigned char*>(bytes.data()),
-                    static_cast<unsigned long>(bytes.size())));
+                    static_cast<unsigned long>(bytes.size()), minWidth, minHeight));
     TBitmap picture;
     try {
         picture = TBitmap(int(job.info.output_width), int(job.info.output_height));

@@ -31,6 +31,9 @@ extern const char* const kPictureUnknown;   // LoadPictureBytes: neither BMP nor
 // progressive picture that would need more than 64 MB of libjpeg's own
 // working memory.
 TBitmap DecodeJpeg(const std::string& bytes);
+// The same, scaled down on decoding by 1/2, 1/4 or 1/8 as far as the
+// picture stays at least minWidth x minHeight (0, 0: full size).
+TBitmap DecodeJpeg(const std::string& bytes, int minWidth, int minHeight);
 
 // A picture from the bytes of a file, told apart by its start: "BM" is a
 // Windows bitmap (TBitmap::FromBmp), FF D8 a JPEG (DecodeJpeg). Anything

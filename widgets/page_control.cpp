@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "widgets/peer_factory.h"
 #include "widgets/tab_sheet.h"
 
 namespace widgets {
@@ -38,6 +39,11 @@ void TPageControl::ControlsChanged() {
 
 void TPageControl::Change() {
     if (OnChange) OnChange(this);
+}
+
+TRect TPageControl::AlignArea() const {
+    const int tabRow = pages_.empty() ? 0 : TextExtent(Font(), "Ag").cy + 8;
+    return TRect{4, tabRow + 4, ClientWidth() - 4, ClientHeight() - 4};
 }
 
 }  // namespace widgets

@@ -31,6 +31,9 @@ public:
 
 protected:
     void ControlsChanged() override;
+    // The sheets lie inside the frame, below the row of tabs, as the
+    // native tab control places its display area.
+    TRect AlignArea() const override;
     virtual void Change();
 
 private:

@@ -22,6 +22,9 @@ public:
 
 protected:
     void TextChanged() override { Invalidate(); }
+    // The arrow keys move to the previous or next enabled radio button of
+    // the group, round at its ends, and check it, as in a Windows dialog.
+    void DoKeyDown(uint16_t& key) override;
 
 private:
     bool checked_ = false;

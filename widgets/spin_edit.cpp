@@ -2,6 +2,7 @@
 
 #include <climits>
 
+#include "platform/platform.h"
 #include "widgets/application.h"
 
 namespace widgets {
@@ -67,7 +68,9 @@ void TSpinEdit::DoKeyDown(uint16_t& key) {
 
 void TSpinEdit::DoKeyPress(char& key) {
     if (!IsValidChar(key)) {
+        // Refused with the default beep, as a Windows number field does.
         key = '\0';
+        platform::Get().system().MessageBeep(platform::kBeepDefault);
         return;
     }
     TEdit::DoKeyPress(key);

@@ -1,6 +1,7 @@
 #include "platform/fake/fake_profile.h"
 
 #include <cstdint>
+#include <stdexcept>
 #include <vector>
 
 #include "platform/text.h"
@@ -179,6 +180,7 @@ std::string FakeProfile::FullName(const std::string& file) {
 
 std::string FakeProfile::GetString(const std::string& section, const std::string& key, const std::string& defaultValue,
                                    uint32_t bufferSize, const std::string& file) {
+    if (!failingKey_.empty() && SameText(key, failingKey_)) throw std::runtime_error("simulated read failure");
     if (bufferSize == 0) return std::string();
     std::string result;
     bool found = false;

@@ -50,10 +50,17 @@ public:
     bool WriteString(const std::string& section, const std::string& key, const std::optional<std::string>& value,
                      const std::string& file) override;
 
+    // ------------------------------------------------ settings for tests
+
+    // Reading this key (any section, any file) raises std::runtime_error,
+    // as an error in the middle of a load would; empty for none.
+    void FailReadsOf(const std::string& key) { failingKey_ = key; }
+
 private:
     std::string FullName(const std::string& file);
 
     FileSystem& files_;
+    std::string failingKey_;
 };
 
 }  // namespace platform::fake

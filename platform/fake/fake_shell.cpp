@@ -8,4 +8,10 @@ bool FakeShell::ShellOpen(const std::string& target) {
     return !onDrive || files_.Exists(target);
 }
 
+bool FakeShell::Execute(const ShellExecuteRequest& request) {
+    launches_.push_back(request);
+    const bool bare = request.file.find_first_of(":\\") == std::string::npos;
+    return bare || files_.Exists(request.file);
+}
+
 }  // namespace platform::fake

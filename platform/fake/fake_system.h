@@ -36,6 +36,7 @@ public:
     std::optional<bool> GetSystemParameterFlag(uint32_t action) override;
     bool SetSystemParameter(uint32_t action, uint32_t param, uint32_t winIniFlags) override;
     bool ExitWindows(uint32_t flags) override;
+    void MessageBeep(uint32_t type) override { beeps_.push_back(type); }
     // Read from the resource folder: the file whose ResourceName matches.
     std::optional<std::string> Resource(const std::string& name) override;
 
@@ -58,6 +59,7 @@ public:
     };
     const std::vector<ParameterCall>& ParameterCalls() const { return parameterCalls_; }
     const std::vector<uint32_t>& ExitCalls() const { return exitCalls_; }
+    const std::vector<uint32_t>& Beeps() const { return beeps_; }
     bool DragFullWindows() const { return dragFullWindows_; }
     int ProcessMessagesCount() const { return processCount_; }
 
@@ -70,6 +72,7 @@ private:
     bool dragFullWindows_ = false;
     std::vector<ParameterCall> parameterCalls_;
     std::vector<uint32_t> exitCalls_;
+    std::vector<uint32_t> beeps_;
     std::filesystem::path resourceFolder_;
     int processCount_ = 0;
 };

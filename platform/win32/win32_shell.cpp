@@ -13,4 +13,20 @@ bool Win32Shell::ShellOpen(const std::string& target) {
     return result > 32;
 }
 
+namespace {
+const char* OrNull(const std::string& text) { return text.empty() ? nullptr : text.c_str(); }
+}  // namespace
+
+bool Win32Shell::Execute(const ShellExecuteRequest& request) {
+    SHELLEXECUTEINFOA info{};
+    info.cbSize = sizeof(info);
+    info.hwnd = reinterpret_cast<HWND>(request.ownerWindow);
+    info.lpVerb = OrNull(request.verb);
+    info.lpFile = request.file.c_str();
+    info.lpParameters = OrNull(request.parameters);
+    info.lpDirectory = OrNull(request.directory);
+    info.nShow = request.show;
+    return ShellExecuteExA(&info) != FALSE;
+}
+
 }  // namespace platform::win32

@@ -66,6 +66,8 @@ bool Win32System::SetSystemParameter(uint32_t action, uint32_t param, uint32_t w
 
 bool Win32System::ExitWindows(uint32_t flags) { return ExitWindowsEx(flags, 0) != FALSE; }
 
+void Win32System::MessageBeep(uint32_t type) { ::MessageBeep(type); }
+
 std::optional<std::string> Win32System::Resource(const std::string& name) {
     HRSRC info = FindResourceA(nullptr, name.c_str(), MAKEINTRESOURCEA(10) /* RT_RCDATA */);
     if (!info) return std::nullopt;

@@ -18,6 +18,7 @@ public:
     std::optional<bool> GetSystemParameterFlag(uint32_t action) override;
     bool SetSystemParameter(uint32_t action, uint32_t param, uint32_t winIniFlags) override;
     bool ExitWindows(uint32_t flags) override;
+    void MessageBeep(uint32_t type) override;
     std::optional<std::string> Resource(const std::string& name) override;
 };
 

@@ -24,3 +24,28 @@ TEST_F(PlatformShellTest, TheFakeRecordsEveryTargetInOrder) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(PlatformShellLaunchTest, TheFakeRecordsEveryLaunchWithAllItsFields) {
+    testing_support::TestMachine machine;
+    QW_FAKE_ONLY(machine);
+    platform::ShellExecuteRequest request;
+    request.verb = "open";
+    request.file = "rundll32.exe";
+    request.parameters = "shell32.dll,Control_RunDLL ";
+    request.ownerWindow = 42;
+    EXPECT_TRUE(machine.P().shell().Execute(request));
+    request.file = machine.Path("fehlt.exe");
+    EXPECT_FALSE(machine.P().shell().Execute(request));
+    const auto& launches = machine.Fake()->shell().Launches();
+    ASSERT_EQ(launches.size(), 2u);
+    EXPECT_EQ(launches[0].verb, "open");
+    EXPECT_EQ(launches[0].file, "rundll32.exe");
+    EXPECT_EQ(launches[0].parameters, "shell32.dll,Control_RunDLL ");
+    EXPECT_EQ(launches[0].directory, "");
+    EXPECT_EQ(launches[0].show, platform::kSwShowNormal);
+    EXPECT_EQ(launches[0].ownerWindow, 42u);
+}
+
+}  // namespace

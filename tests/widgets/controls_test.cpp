@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/fake/fake_platform.h"
+#include "tests/support/test_machine.h"
 #include "tests/widgets/widgets_fixture.h"
 #include "widgets/bitmap_button.h"
 #include "widgets/combo_box.h"
@@ -35,6 +37,7 @@ protected:
         return control;
     }
 
+    testing_support::TestMachine machine;  // a refused character beeps through it
     Owned<TForm> form{CreateForm<TForm>(nullptr)};
 };
 
@@ -47,8 +50,11 @@ TEST_F(ControlsTest, ASpinEditKeepsATypedValueUntilTheFieldIsLeft) {
     spin->OnChange = [&](TComponent*) { written.push_back(std::to_string(spin->Value())); };
 
     spin->SetFocus();
-    spin->TypeText("\b2x5");  // letters are refused
+    spin->TypeText("\b2x5");  // letters are refused with a beep
     EXPECT_EQ(spin->Text(), "25");
+    if (machine.IsFake()) {
+        EXPECT_EQ(machine.Fake()->system().Beeps(), std::vector<uint32_t>({platform::kBeepDefault}));
+    }
     spin->TypeText("00");
     EXPECT_EQ(spin->Value(), 2500) << "kept as typed";
     next->SetFocus();

@@ -121,6 +121,7 @@ public:
     std::optional<bool> GetSystemParameterFlag(uint32_t) override { return std::nullopt; }
     bool SetSystemParameter(uint32_t, uint32_t, uint32_t) override { return false; }
     bool ExitWindows(uint32_t) override { return false; }
+    void MessageBeep(uint32_t) override {}
     std::optional<std::string> Resource(const std::string&) override { return std::nullopt; }
 
     uint32_t ticks = 0xFFFFF000u;

@@ -6,6 +6,7 @@
 #include "widgets/alpha_mask.h"
 #include "widgets/bevel.h"
 #include "widgets/bitmap_button.h"
+#include "widgets/ep_ef_tr_btn.h"
 #include "widgets/gauge.h"
 #include "widgets/image.h"
 #include "widgets/label.h"
@@ -202,6 +203,40 @@ void PaintFlatButton(DibCanvas& canvas, const TTransparentButton& button, FontCa
               TextFormat(button.Alignment(), false, true) | DT_VCENTER | DT_SINGLELINE);
 }
 
+// The effect button: a light frame while the mouse is over it, a sunken
+// one while pressed, the glyph left of or above the caption.
+void PaintEffectButton(DibCanvas& canvas, const TepEfTrBtn& button, FontCache& fonts) {
+    HDC dc = canvas.Dc();
+    const TRect bounds = button.BoundsRect();
+    RECT r = ToRect(bounds);
+    if (button.Sunken())
+        DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT);
+    else if (button.Lit())
+        DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
+    const int shift = button.Sunken() ? 1 : 0;
+    const TBitmap& glyph = button.Glyph();
+    RECT text = {r.left + 2 + shift, r.top + shift, r.right - 2 + shift, r.bottom + shift};
+    if (!glyph.Empty()) {
+        if (button.Layout() == blGlyphTop) {
+            const int x = bounds.left + (bounds.Width() - glyph.Width()) / 2 + shift;
+            CopyPicture(canvas, glyph, x, bounds.top + 4 + shift, bounds, true);
+            text.top = bounds.top + 4 + glyph.Height() + 2 + shift;
+        } else {
+            CopyPicture(canvas, glyph, text.left, bounds.top + (bounds.Height() - glyph.Height()) / 2 + shift, bounds,
+                        true);
+            text.left += glyph.Width() + 2;
+        }
+    }
+    const std::string& caption = button.Caption();
+    if (caption.empty()) return;
+    Selection select(dc, fonts.Get(button.Font()));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, ToColorRef(button.Enabled() ? button.Font().Color() : clGrayText));
+    const UINT format =
+        button.Layout() == blGlyphTop ? DT_CENTER | DT_TOP | DT_SINGLELINE : DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+    DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &text, format);
+}
+
 }  // namespace
 
 void PaintGraphicControl(DibCanvas& canvas, const TControl& control, FontCache& fonts) {
@@ -216,6 +251,8 @@ void PaintGraphicControl(DibCanvas& canvas, const TControl& control, FontCache& 
     if (const TGauge* gauge = dynamic_cast<const TGauge*>(&control)) return PaintGauge(canvas, *gauge, fonts);
     if (const TTransparentButton* flat = dynamic_cast<const TTransparentButton*>(&control))
         return PaintFlatButton(canvas, *flat, fonts);
+    if (const TepEfTrBtn* effect = dynamic_cast<const TepEfTrBtn*>(&control))
+        return PaintEffectButton(canvas, *effect, fonts);
     if (const TBitmap* own = control.OwnPicture())
         CopyPicture(canvas, *own, control.Left(), control.Top(), control.BoundsRect(), false);
 }

@@ -5,9 +5,11 @@
 #include <vector>
 
 #include "widgets/application.h"
+#include "widgets/check_box.h"
 #include "widgets/edit.h"
 #include "widgets/errors.h"
 #include "widgets/form.h"
+#include "widgets/group_box.h"
 #include "widgets/page_control.h"
 #include "widgets/tab_sheet.h"
 #include "widgets/win32/tab_order.h"
@@ -206,6 +208,14 @@ bool WindowPeer::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
 }
 
 HBRUSH WindowPeer::ColorBrush(HDC dc) {
+    const auto* box = dynamic_cast<const TCheckBox*>(&control_);
+    const auto* group = dynamic_cast<const TGroupBox*>(&control_);
+    if ((box && box->Transparent()) || (group && group->Transparent())) {
+        // The parent has painted what lies beneath; the caption goes on it.
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, ToColorRef(control_.Enabled() ? control_.Font().Color() : clGrayText));
+        return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+    }
     SetBkColor(dc, ToColorRef(control_.Color()));
     SetTextColor(dc, ToColorRef(control_.Enabled() ? control_.Font().Color() : clGrayText));
     return fonts_.Brush(control_.Color());

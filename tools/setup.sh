@@ -60,6 +60,7 @@ packages=(
   clang libclang-rt-14-dev    # libFuzzer, ASan and LSan runtimes
   python3                     # tools/check_win9x_imports.py
   python3-pil                 # tools/make_pictures.py (for /usr/bin/python3)
+  python3-reportlab           # tools/make_order_form.py: bestellen.pdf
   fonts-dejavu-core           # tools/make_pictures.py: the wordmarks
 )
 
@@ -307,10 +308,20 @@ install_sample_machine() {
 }
 
 # ---------------------------------------------------------------------------
+# 6. The order form, laid into the program folder with the program
+# ---------------------------------------------------------------------------
+ensure_order_form() {
+  [ -f "$repo/res/bestellen.pdf" ] && return
+  say "order form: tools/make_order_form.py"
+  /usr/bin/python3 "$repo/tools/make_order_form.py" --out "$repo/res/bestellen.pdf"
+}
+
+# ---------------------------------------------------------------------------
 started=$(date +%s)
 ensure_packages
 ensure_locale
 ensure_thirdparty
 ensure_wineprefix
 install_sample_machine
+ensure_order_form
 say "ready in $(( $(date +%s) - started )) s"

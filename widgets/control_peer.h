@@ -8,6 +8,7 @@
 // component's public operations (SetChecked, SetText, MouseDown, ...).
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "widgets/bitmap.h"
@@ -63,6 +64,9 @@ public:
     virtual void PaintFrame(const TBitmap&) {}
     // Forms: drag the window as if by its caption.
     virtual void BeginWindowMove() {}
+    // The window handle, for the services that need a parent window (the
+    // shell, a hosted control); 0 for a peer without a window of its own.
+    virtual uintptr_t NativeHandle() const { return 0; }
 };
 
 }  // namespace widgets

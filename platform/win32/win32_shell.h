@@ -8,6 +8,7 @@ namespace platform::win32 {
 class Win32Shell : public Shell {
 public:
     bool ShellOpen(const std::string& target) override;
+    bool Execute(const ShellExecuteRequest& request) override;
 };
 
 }  // namespace platform::win32

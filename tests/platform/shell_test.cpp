@@ -19,8 +19,19 @@ TEST_F(PlatformShellTest, TheFakeRecordsEveryTargetInOrder) {
     EXPECT_TRUE(shell.ShellOpen(machine.Path("bestellen.pdf")));
     EXPECT_TRUE(shell.ShellOpen("http://www.halvorn.de"));
     EXPECT_FALSE(shell.ShellOpen(machine.Path("fehlt.pdf")));
-    EXPECT_EQ(machine.Fake()->shell().Opens(),
-              std::vector<std::string>({machine.Path("bestellen.pdf"), "http://www.halvorn.de", machine.Path("fehlt.pdf")}));
+    EXPECT_EQ(
+        machine.Fake()->shell().Opens(),
+        std::vector<std::string>({machine.Path("bestellen.pdf"), "http://www.halvorn.de", machine.Path("fehlt.pdf")}));
+}
+
+TEST_F(PlatformShellTest, ExecuteCarriesEveryParameterAndFailsOnAMissingDocument) {
+    platform::ShellExecuteRequest request;
+    request.file = machine.Path("fehlt.pdf");
+    request.directory = machine.Path("");
+    EXPECT_FALSE(machine.P().shell().Execute(request));
+    if (machine.IsFake()) {
+        EXPECT_EQ(machine.Fake()->shell().Executes(), std::vector<platform::ShellExecuteRequest>({request}));
+    }
 }
 
 }  // namespace

@@ -25,6 +25,7 @@ public:
     WindowPeer& operator=(const WindowPeer&) = delete;
 
     HWND Handle() const { return window_; }
+    uintptr_t NativeHandle() const override { return reinterpret_cast<uintptr_t>(window_); }
     TControl& Control() const { return control_; }
     // The peer of a window made by this layer, or null.
     static WindowPeer* FromHandle(HWND window);

@@ -9,6 +9,7 @@
 // Text is Windows-1252 bytes in std::string.
 #pragma once
 
+#include "platform/activex.h"
 #include "platform/files.h"
 #include "platform/profile.h"
 #include "platform/registry.h"
@@ -25,6 +26,7 @@ public:
     virtual FileSystem& files() = 0;
     virtual System& system() = 0;
     virtual Shell& shell() = 0;
+    virtual ActiveX& activex() = 0;
 };
 
 // The platform the program runs on. The win32 build installs the real one

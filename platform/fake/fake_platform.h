@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "platform/fake/fake_activex.h"
 #include "platform/fake/fake_files.h"
 #include "platform/fake/fake_profile.h"
 #include "platform/fake/fake_registry.h"
@@ -24,6 +25,7 @@ public:
     FakeFiles& files() override { return files_; }
     FakeSystem& system() override { return system_; }
     FakeShell& shell() override { return shell_; }
+    FakeActiveX& activex() override { return activex_; }
 
 private:
     FakeRegistry registry_;
@@ -31,6 +33,7 @@ private:
     FakeProfile profile_;
     FakeSystem system_;
     FakeShell shell_;
+    FakeActiveX activex_;
 };
 
 }  // namespace platform::fake

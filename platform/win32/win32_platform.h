@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/platform.h"
+#include "platform/win32/win32_activex.h"
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_profile.h"
 #include "platform/win32/win32_registry.h"
@@ -17,6 +18,7 @@ public:
     Win32Files& files() override { return files_; }
     Win32System& system() override { return system_; }
     Win32Shell& shell() override { return shell_; }
+    Win32ActiveX& activex() override { return activex_; }
 
 private:
     Win32Registry registry_;
@@ -24,6 +26,7 @@ private:
     Win32Files files_;
     Win32System system_;
     Win32Shell shell_;
+    Win32ActiveX activex_;
 };
 
 // The process's one real platform, installed as the current platform.

@@ -134,6 +134,7 @@ public:
     platform::FileSystem& files() override { throw std::logic_error("no files"); }
     platform::System& system() override { return system_; }
     platform::Shell& shell() override { throw std::logic_error("no shell"); }
+    platform::ActiveX& activex() override { throw std::logic_error("no ActiveX"); }
     StubSystem system_;
 };
 

@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
-# Sets the machine up, builds the program for 64-bit Wine (the win64 build),
-# lays out a program folder as an installation would (build/program) and
-# starts quellwerk.exe there under Wine as Windows 98 SE in German, on the
-# sample Windows 98 machine that the set-up keeps in build/wineprefix.
+# Sets the machine up, builds the program, lays out a program folder as an
+# installation would (build/program) and starts quellwerk.exe there under Wine
+# as Windows 98 SE in German, on the sample Windows 98 machine of the set-up:
+#   - where the kernel runs 32-bit x86 code (tools/can_run_i386.sh), the
+#     product itself, the i686 build (build/win32), under 32-bit Wine on
+#     build/wineprefix32;
+#   - elsewhere the win64 build under 64-bit Wine on build/wineprefix.
+# It says which build it started.
 #
 # With a display (DISPLAY set) the program runs in the foreground until it is
 # closed. Without one, run.sh starts Xvfb, waits for the main window, saves a
@@ -15,8 +19,9 @@
 #   --screenshot PATH  the run on Xvfb, and copy the picture to PATH as well
 #                      (docs/screenshots/main.png is the one in the docs)
 #   --no-build         skip set-up and build; start what was built last
-# Environment: QW_JOBS (parallel compile jobs, default 2), QW_PROGRAM_EXE
-# (lay out another quellwerk.exe than build/win64/app/quellwerk.exe).
+# Environment: QW_JOBS (parallel compile jobs, default 2), QW_PROGRAM_BUILD
+# (win32 or win64: that build, whatever the kernel runs), QW_PROGRAM_EXE (lay
+# out another quellwerk.exe than the one of the build).
 set -euo pipefail
 
 cd "$(dirname "${BASH_SOURCE[0]}")"
@@ -49,16 +54,32 @@ program=$repo/build/program
 screenshot=$repo/build/screenshots/main.png
 timeout_s=60
 
+# The product where 32-bit Wine can run it, else the win64 build.
+if [ -n "${QW_PROGRAM_BUILD:-}" ]; then
+  program_build=$QW_PROGRAM_BUILD
+  why="QW_PROGRAM_BUILD=$QW_PROGRAM_BUILD"
+elif why=$(bash tools/can_run_i386.sh); then
+  program_build=win32
+  why="this machine runs 32-bit x86 code"
+else
+  program_build=win64
+fi
+qw_use_build "$program_build" || exit 2
+case $program_build in
+  win32) build_text="the product, the i686 build (build/win32), under 32-bit Wine" ;;
+  win64) build_text="the win64 build (build/win64) under 64-bit Wine" ;;
+esac
+
 build_program() {
-  cmake --preset win64
-  cmake --build --preset win64 --parallel "${QW_JOBS:-2}"
+  cmake --preset "$program_build"
+  cmake --build --preset "$program_build" --parallel "${QW_JOBS:-2}"
 }
 
-# With a display: the program in the foreground, on build/wineprefix.
+# With a display: the program in the foreground, on the set-up's prefix.
 start_on_display() {
   echo "run.sh: starting $program/quellwerk.exe on $DISPLAY"
   cd "$program"
-  exec "$repo/cmake/wine-run.sh" "$program/quellwerk.exe"
+  exec "$qw_wine_run" "$program/quellwerk.exe"
 }
 
 work=
@@ -69,7 +90,7 @@ start_headless() {
   trap 'qw_end_run "$work"' EXIT
   trap 'exit 130' INT TERM
   qw_start_xvfb "$work"
-  qw_private_prefix "$work/prefix" "${QW_WINEPREFIX:-$repo/build/wineprefix}"
+  qw_private_prefix "$work/prefix" "${!qw_prefix_var:-$repo/build/$qw_prefix_name}"
   echo "run.sh: starting $program/quellwerk.exe on Xvfb $DISPLAY"
   qw_start_program "$program" >"$work/program.log" 2>&1
 
@@ -103,6 +124,7 @@ if [ "$build" -eq 1 ]; then
   bash tools/setup.sh
   build_program
 fi
+echo "run.sh: $build_text; $why"
 qw_lay_out_program_folder "$program"
 if [ "$headless" -eq 1 ]; then
   start_headless

@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
-# Sets the machine up, builds the three builds and runs every check:
+# Sets the machine up, builds the four builds and runs every check:
 #   the layer check of the includes (docs/map.md), the native suite (Linux,
 #   fake platform), the win64 suite under Wine as Windows 98 (on Xvfb when
-#   there is no display), the GUI test of the program under Wine (tests/gui,
-#   on an Xvfb of its own), the fuzz run, and the Windows 95/98/ME import
-#   check of the win32 build.
+#   there is no display), the GUI tests of the program under Wine (tests/gui:
+#   start and close, the password lock and the options; each on an Xvfb of its
+#   own), the fuzz run, and the Windows 95/98/ME import check of the win32
+#   build.
+# Where the kernel runs 32-bit x86 code, also the i686 suite under 32-bit Wine
+# as Windows 98 and the GUI test of the product itself (build/win32) under
+# 32-bit Wine; elsewhere those two show as skipped, with the reason.
 # Goes on after a failed part, prints a summary, and exits non-zero when any
 # part failed.
 #
@@ -113,14 +117,34 @@ layer_check() {
 
 import_check() {
   python3 tools/check_win9x_imports_test.py || return 1
-  local binaries
+  local binaries status=0
   binaries=$(find build/win32 -path '*/CMakeFiles' -prune -o -type f \
     \( -iname '*.exe' -o -iname '*.dll' -o -iname '*.ocx' -o -iname '*.cpl' \) -print 2>/dev/null | wc -l)
   if [ "$binaries" -eq 0 ]; then
     echo "import check: no .exe or .dll in build/win32 yet; nothing to judge"
-    return 0
+  else
+    python3 tools/check_win9x_imports.py build/win32 || status=1
   fi
-  python3 tools/check_win9x_imports.py build/win32
+  if [ "$i686_built" -eq 1 ]; then
+    echo
+    echo "import check: the i686 test build (build/i686); these are test programs, never shipped"
+    python3 tools/check_win9x_imports.py --test-programs build/i686 || status=1
+  fi
+  return "$status"
+}
+
+# The i686 suite under 32-bit Wine, on a copy of the 32-bit prefix.
+i686_tests() {
+  ensure_display || return 1
+  (
+    qw_use_build win32 || exit 1
+    qw_private_prefix "$work/wineprefix32" || exit 1
+    ctest --preset i686 --no-tests=error
+    status=$?
+    # Let its Wine session end before the display goes.
+    WINEPREFIX="$QW_WINEPREFIX32" timeout 30 "$qw_wineserver" -w 2>/dev/null || qw_stop_wine
+    exit "$status"
+  )
 }
 
 # --- run -----------------------------------------------------------------------
@@ -139,14 +163,36 @@ fi
 
 if run_part "win64 build" build_preset win64; then
   run_part "win64 tests under Wine" wine_tests
-  run_part "GUI test under Wine" bash tests/gui/start_and_close.sh
+  run_part "GUI test under Wine" env QW_PROGRAM_BUILD=win64 bash tests/gui/start_and_close.sh
+  run_part "GUI password and options" env QW_PROGRAM_BUILD=win64 bash tests/gui/password_and_options.sh
 else
   skip_part "win64 tests under Wine" "the win64 build failed"
   skip_part "GUI test under Wine" "the win64 build failed"
+  skip_part "GUI password and options" "the win64 build failed"
 fi
 
 win32_built=0
 run_part "win32 build" build_preset win32 && win32_built=1
+
+# The 32-bit side: the i686 suite and the product itself, each under 32-bit
+# Wine where the kernel runs 32-bit code. The suite is built everywhere.
+i686_built=0
+run_part "i686 build" build_preset i686 && i686_built=1
+if ! no_i386=$(bash tools/can_run_i386.sh); then
+  skip_part "i686 tests, 32-bit Wine" "$no_i386"
+  skip_part "product GUI, 32-bit Wine" "$no_i386"
+else
+  if [ "$i686_built" -eq 1 ]; then
+    run_part "i686 tests, 32-bit Wine" i686_tests
+  else
+    skip_part "i686 tests, 32-bit Wine" "the i686 build failed"
+  fi
+  if [ "$win32_built" -eq 1 ]; then
+    run_part "product GUI, 32-bit Wine" env QW_PROGRAM_BUILD=win32 bash tests/gui/start_and_close.sh
+  else
+    skip_part "product GUI, 32-bit Wine" "the win32 build failed"
+  fi
+fi
 
 if [ -f fuzz/run.sh ]; then
   run_part "fuzz run (${fuzz_seconds} s)" bash fuzz/run.sh "$fuzz_seconds"

@@ -8,6 +8,9 @@
 #include "app/wnd_order.h"
 #include "config/big_ini_file.h"
 #include "platform/helpers.h"
+#include "safety/passdlg.h"
+#include "safety/password_file.h"
+#include "safety/u1.h"
 #include "widgets/application.h"
 #include "widgets/dialog_host.h"
 
@@ -20,16 +23,30 @@ namespace {
 // Made at start, never shown, alive to the end.
 TWndOrder* g_hiddenOrder = nullptr;
 
+// The title of the application before the start gives it one: the name of
+// the executable without its extension.
+std::string TitleBeforeStart() {
+    if (!Application().Title.empty()) return Application().Title;
+    std::string name = platform::Get().files().ModuleFileName();
+    name = name.substr(name.find_last_of("\\/") + 1);
+    return name.substr(0, name.find_last_of('.'));
+}
+
+// Asks for the password when one is set. Both password dialogs are made
+// for the gate and freed at its end, also when the check fails.
 bool PasswordGate() {
-    const TStartHooks& hooks = StartHooks();
-    if (!hooks.passUses || !hooks.passUses()) return true;
-    const auto text = hooks.askPassword ? hooks.askPassword() : std::nullopt;
-    if (!text) return false;  // cancelled: the program ends without a word
-    if (hooks.onlyReadWnd && hooks.onlyReadWnd(*text)) return true;
+    Owned<safety::TDlgPass> prompt(CreateForm<safety::TDlgPass>(nullptr));
+    Owned<safety::TDlgPassSet> check(CreateForm<safety::TDlgPassSet>(nullptr));
+    if (!safety::PassUses()) return true;
+    if (prompt->ShowModal() != mrOk) return false;  // cancelled: the program ends without a word
+    const bool right = check->OnlyReadWnd(prompt->Edit1->Text());
+    prompt->Edit1->SetText(std::string(prompt->Edit1->Text().size(), '\xFF'));
+    prompt->Edit1->SetText(std::string());
+    if (right) return true;
     ShowMessageBox(
         "Sie haben ein nicht korrektes Passwort eingetragen. Das Programm \r"
         "wird aus Sicherheitsgründen beendet.",
-        Application().Title, mbOK, miInformation);
+        TitleBeforeStart(), mbOK, miInformation);
     return false;
 }
 

@@ -14,6 +14,6 @@ if(QW_WINDOWS)
     -Wl,--major-os-version=4,--minor-os-version=0
     -Wl,--major-subsystem-version=4,--minor-subsystem-version=0)
 endif()
-if(QW_BUILD STREQUAL "win32")
+if(QW_BUILD STREQUAL "win32" OR QW_BUILD STREQUAL "i686")
   add_compile_options(-march=i686)
 endif()

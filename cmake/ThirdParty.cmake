@@ -4,6 +4,9 @@
 # native: Debian's packages (zlib1g-dev, libpng-dev, libjpeg62-turbo-dev).
 # win64/win32: static libjpeg-turbo and libpng that tools/setup.sh cross-builds
 # into QW_THIRDPARTY_DIR, over Debian's MinGW zlib (libz-mingw-w64-dev).
+# i686 links those of win32: both i686 compilers are the same GCC over the
+# same MinGW runtime and differ only in the threads of libstdc++, which
+# these C libraries neither use nor bring.
 
 if(QW_BUILD STREQUAL "native")
   find_package(ZLIB REQUIRED)
@@ -24,9 +27,14 @@ if(DEFINED ENV{QW_CACHE} AND NOT "$ENV{QW_CACHE}" STREQUAL "")
 else()
   set(_qw_cache "$ENV{HOME}/.cache/quellwerk")
 endif()
-set(QW_THIRDPARTY_DIR "${_qw_cache}/thirdparty/${QW_BUILD}" CACHE PATH
+set(_qw_thirdparty_target ${QW_BUILD})
+if(QW_BUILD STREQUAL "i686")
+  set(_qw_thirdparty_target win32)
+endif()
+set(QW_THIRDPARTY_DIR "${_qw_cache}/thirdparty/${_qw_thirdparty_target}" CACHE PATH
   "libjpeg-turbo and libpng built for this target by tools/setup.sh")
 unset(_qw_cache)
+unset(_qw_thirdparty_target)
 
 foreach(_qw_file include/jpeglib.h include/png.h lib/libjpeg.a lib/libpng16.a)
   if(NOT EXISTS "${QW_THIRDPARTY_DIR}/${_qw_file}")

@@ -1,6 +1,8 @@
 #include "config/apply_settings.h"
 
+#include <functional>
 #include <memory>
+#include <optional>
 
 #include "config/attribute_guard.h"
 #include "config/big_ini_file.h"
@@ -22,40 +24,67 @@ namespace {
 // Every registry key of applying is opened with creation.
 std::unique_ptr<TRegistry> StepKey(RootKey root, const std::string& path) { return TRegistry::Open(root, path, true); }
 
+// The temp config's value of a setting, or nothing when its key is missing:
+// neither the snapshot nor a page wrote it, so there is nothing to apply and
+// the system value stays as it is.
+std::optional<std::string> Text(const TIniFile& temp, const char* section, const char* key) {
+    if (!temp.ValueExists(section, key)) return std::nullopt;
+    return temp.ReadString(section, key, "");
+}
+
+std::optional<int32_t> Number(const TIniFile& temp, const char* section, const char* key, int32_t defaultValue) {
+    if (!temp.ValueExists(section, key)) return std::nullopt;
+    return temp.ReadInteger(section, key, defaultValue);
+}
+
+std::optional<bool> Flag(const TIniFile& temp, const char* section, const char* key, bool defaultValue) {
+    if (!temp.ValueExists(section, key)) return std::nullopt;
+    return temp.ReadBool(section, key, defaultValue);
+}
+
 // Copies a file over a system file whose attributes are cleared for the
-// copy. A failed copy is not reported: the system file stays as it was.
+// copy. A failed copy is not reported: the system file stays as it was. A
+// copy that the snapshot could not make afresh holds what an earlier run
+// found and is not written back.
 void ReplaceSystemFile(const std::string& from, const std::string& to, const std::string& attributesOf) {
+    if (IsStaleCopy(from)) return;
     AttributeGuard guard(attributesOf);
     platform::Get().files().CopyFile(from, to, false);
 }
 
 void ApplyWinIni(const TIniFile& temp, const std::string& windows) {
+    const auto noDownMessage = Number(temp, kSecWinIniOptions, "NoDownMessage", 0);
+    const auto noEndLogo = Number(temp, kSecWinIniOptions, "NoEndLogo", 0);
+    if (!noDownMessage && !noEndLogo) return;
     const std::string path = windows + "win.ini";
     AttributeGuard guard(path);
     TBigIniFile ini(path);
-    ini.WriteInteger("Options", "NoDownMessage", temp.ReadInteger(kSecWinIniOptions, "NoDownMessage", 0));
-    ini.WriteInteger("Options", "NoEndLogo", temp.ReadInteger(kSecWinIniOptions, "NoEndLogo", 0));
+    if (noDownMessage) ini.WriteInteger("Options", "NoDownMessage", *noDownMessage);
+    if (noEndLogo) ini.WriteInteger("Options", "NoEndLogo", *noEndLogo);
     ini.Flush();
 }
 
 void ApplySystemIni(const TIniFile& temp, const std::string& windows) {
+    const auto fileSysChange = Text(temp, kSecSysIni386Enh, "FileSysChange");
+    const auto disablePositionSave = Flag(temp, kSecSysSets, "DisablePositionSave", false);
+    if (!fileSysChange && !disablePositionSave) return;
     const std::string path = windows + "system.ini";
     AttributeGuard guard(path);
-    {
+    if (fileSysChange) {
         TBigIniFile ini(path);
-        if (SameText(temp.ReadString(kSecSysIni386Enh, "FileSysChange", "on"), "off")) {
+        if (SameText(*fileSysChange, "off")) {
             ini.WriteString("386Enh", "FileSysChange", "off");
         } else {
             ini.DeleteKey("386Enh", "FileSysChange");
         }
         ini.Flush();
     }
-    try {
-        TIniFile("system.ini")
-            .WriteBool("NonWindowsApp", "DisablePositionSave",
-                       temp.ReadBool(kSecSysSets, "DisablePositionSave", false));
-    } catch (const EIniFileException&) {
-        // A key that cannot be written does not stop the other settings.
+    if (disablePositionSave) {
+        try {
+            TIniFile("system.ini").WriteBool("NonWindowsApp", "DisablePositionSave", *disablePositionSave);
+        } catch (const EIniFileException&) {
+            // A key that cannot be written does not stop the other settings.
+        }
     }
 }
 
@@ -75,6 +104,18 @@ void ApplyBitmapIcons(bool asIcons) {
     }
 }
 
+// The network and browser settings: one that is on writes its value, one
+// that is off removes it.
+void WriteOrDelete(RootKey root, const char* path, bool on, const char* name,
+                   const std::function<void(TRegistry&)>& write) {
+    auto key = StepKey(root, path);
+    if (on) {
+        write(*key);
+    } else {
+        key->DeleteValue(name);
+    }
+}
+
 }  // namespace
 
 void SetChangedSettings(const std::string& folder) {
@@ -88,63 +129,58 @@ void SetChangedSettings(const std::string& folder) {
     ApplyWinIni(temp, windows);
     ApplySystemIni(temp, windows);
 
-    {
+    if (const auto beep = Flag(temp, kSecSysSets, "BeepOnError", false)) {
         auto key = StepKey(RootKey::CurrentUser, kKeySound);
-        if (temp.ReadBool(kSecSysSets, "BeepOnError", false)) {
+        if (*beep) {
             key->DeleteValue("Beep");
         } else {
             key->WriteString("Beep", "No");
         }
     }
-    {
-        const unsigned char tail[2] = {
-            static_cast<unsigned char>(temp.ReadBool(kSecSysSets, "NameNumericTail", true) ? 1 : 0), 0};
+    if (const auto tails = Flag(temp, kSecSysSets, "NameNumericTail", true)) {
+        const unsigned char tail[2] = {static_cast<unsigned char>(*tails ? 1 : 0), 0};
         StepKey(RootKey::LocalMachine, kKeyFileSystem)->WriteBinaryData("NameNumericTail", tail, 2);
     }
-    try {
-        StepKey(RootKey::CurrentUser, kKeyMouse)
-            ->WriteInteger("SnapToDefaultButton", temp.ReadBool(kSecSysSets, "MouseOnDefault", false) ? 1 : 0);
-    } catch (const std::exception&) {
-        // The mouse setting is a convenience; it never stops applying.
+    if (const auto snap = Flag(temp, kSecSysSets, "MouseOnDefault", false)) {
+        try {
+            StepKey(RootKey::CurrentUser, kKeyMouse)->WriteInteger("SnapToDefaultButton", *snap ? 1 : 0);
+        } catch (const std::exception&) {
+            // The mouse setting is a convenience; it never stops applying.
+        }
     }
-    ApplyBitmapIcons(temp.ReadBool(kSecWinSets, "BMPIco", false));
-    StepKey(RootKey::CurrentUser, kKeyDesktop)
-        ->WriteBool("SmoothScroll", temp.ReadBool(kSecWinSets, "SmoothScroll", true));
-    StepKey(RootKey::CurrentUser, kKeyDesktop)
-        ->WriteString("FontSmoothing", temp.ReadBool(kSecWinSets, "FontAntiAlising", false) ? "1" : "0");
-    platform::Get().system().SetSystemParameter(platform::kSpiSetDragFullWindows,
-                                                temp.ReadBool(kSecWinSets, "DragFull", false) ? 1 : 0,
-                                                platform::kSpifUpdateIniFile | platform::kSpifSendChange);
-    StepKey(RootKey::CurrentUser, kKeyExplorerAdvanced)
-        ->WriteString("StartMenuScrollPrograms", temp.ReadBool(kSecWinSets, "MinAnim", false) ? "YES" : "NO");
-    {
+    if (const auto icons = Flag(temp, kSecWinSets, "BMPIco", false)) ApplyBitmapIcons(*icons);
+    if (const auto smooth = Flag(temp, kSecWinSets, "SmoothScroll", true)) {
+        StepKey(RootKey::CurrentUser, kKeyDesktop)->WriteBool("SmoothScroll", *smooth);
+    }
+    if (const auto fonts = Flag(temp, kSecWinSets, "FontAntiAlising", false)) {
+        StepKey(RootKey::CurrentUser, kKeyDesktop)->WriteString("FontSmoothing", *fonts ? "1" : "0");
+    }
+    if (const auto drag = Flag(temp, kSecWinSets, "DragFull", false)) {
+        platform::Get().system().SetSystemParameter(platform::kSpiSetDragFullWindows, *drag ? 1 : 0,
+                                                    platform::kSpifUpdateIniFile | platform::kSpifSendChange);
+    }
+    if (const auto scroll = Flag(temp, kSecWinSets, "MinAnim", false)) {
+        StepKey(RootKey::CurrentUser, kKeyExplorerAdvanced)
+            ->WriteString("StartMenuScrollPrograms", *scroll ? "YES" : "NO");
+    }
+    const auto owner = Text(temp, kSecWinSets, "Owner");
+    const auto organization = Text(temp, kSecWinSets, "Organ");
+    if (owner || organization) {
         auto key = StepKey(RootKey::LocalMachine, kKeyCurrentVersion);
-        key->WriteString("RegisteredOwner", temp.ReadString(kSecWinSets, "Owner", ""));
-        key->WriteString("RegisteredOrganization", temp.ReadString(kSecWinSets, "Organ", ""));
+        if (owner) key->WriteString("RegisteredOwner", *owner);
+        if (organization) key->WriteString("RegisteredOrganization", *organization);
     }
-    {
-        auto key = StepKey(RootKey::LocalMachine, kKeyLogon);
-        if (temp.ReadBool(kSecNetSets, "NoCancel", false)) {
-            key->WriteInteger("MustBeValidated", 1);
-        } else {
-            key->DeleteValue("MustBeValidated");
-        }
+    if (const auto validated = Flag(temp, kSecNetSets, "NoCancel", false)) {
+        WriteOrDelete(RootKey::LocalMachine, kKeyLogon, *validated, "MustBeValidated",
+                      [](TRegistry& key) { key.WriteInteger("MustBeValidated", 1); });
     }
-    {
-        auto key = StepKey(RootKey::CurrentUser, kKeyExplorerAdvanced);
-        if (temp.ReadBool(kSecNetSets, "NoNetcrawl", false)) {
-            key->WriteInteger("NoNetcrawling", 1);
-        } else {
-            key->DeleteValue("NoNetcrawling");
-        }
+    if (const auto noCrawl = Flag(temp, kSecNetSets, "NoNetcrawl", false)) {
+        WriteOrDelete(RootKey::CurrentUser, kKeyExplorerAdvanced, *noCrawl, "NoNetcrawling",
+                      [](TRegistry& key) { key.WriteInteger("NoNetcrawling", 1); });
     }
-    {
-        auto key = StepKey(RootKey::CurrentUser, kKeyInternetExplorerMain);
-        if (temp.ReadBool(kSecNetSets, "FullScreen", false)) {
-            key->WriteString("FullScreen", "YES");
-        } else {
-            key->DeleteValue("FullScreen");
-        }
+    if (const auto fullScreen = Flag(temp, kSecNetSets, "FullScreen", false)) {
+        WriteOrDelete(RootKey::CurrentUser, kKeyInternetExplorerMain, *fullScreen, "FullScreen",
+                      [](TRegistry& key) { key.WriteString("FullScreen", "YES"); });
     }
 
     // The start logo is always written to the root of C:, where the system

@@ -1,5 +1,6 @@
 #include "config/big_ini_file.h"
 
+#include <optional>
 #include <unordered_set>
 
 #include "config/errors.h"
@@ -13,7 +14,33 @@ namespace {
 constexpr size_t kMaxLine = 255;
 constexpr char kCtrlZ = 26;
 
+const std::string kByteOrderMark = "\xEF\xBB\xBF";
+
 std::string Cut(const std::string& text) { return text.size() > kMaxLine ? text.substr(0, kMaxLine) : text; }
+
+// A section or key name as the profile functions take it.
+std::string Name(const std::string& text) { return TrimBlanks(Cut(text)); }
+
+// The section that a line starts, read as the profile functions read it:
+// without its blanks and tabs the line begins with "[" and holds a "]";
+// the name is the text up to the last "]", without its own blanks, and
+// anything after that "]" (blanks, a comment) does not count. Nothing for
+// any other line.
+std::optional<std::string> HeaderName(const std::string& line) {
+    const std::string text = TrimBlanks(line);
+    if (text.empty() || text[0] != '[') return std::nullopt;
+    const auto close = text.rfind(']');
+    if (close == 0 || close == std::string::npos) return std::nullopt;
+    return TrimBlanks(text.substr(1, close - 1));
+}
+
+// The entry line with the blanks and tabs around its name and its value
+// taken off, which is how Windows reads it.
+std::string Plain(const IniEntry& entry) {
+    const std::string& text = entry.Text();
+    const auto eq = text.find('=');
+    return eq == std::string::npos ? text : TrimBlanks(text.substr(0, eq)) + "=" + TrimBlanks(text.substr(eq + 1));
+}
 
 // The file beside the target that takes the new content, and the name the
 // old file carries while it is being replaced.
@@ -47,20 +74,21 @@ TBigIniFile::~TBigIniFile() {
 void TBigIniFile::Parse(const std::string& bytes) {
     IniSection* current = nullptr;
     size_t start = 0;
+    // A UTF-8 mark before the first line is skipped, as the profile
+    // functions skip it, and written back in its place.
+    byteOrderMark_ = bytes.compare(0, kByteOrderMark.size(), kByteOrderMark) == 0;
+    if (byteOrderMark_) start = kByteOrderMark.size();
     while (start < bytes.size()) {
-        // A line ends at LF; a CR right before it belongs to the line end.
-        size_t end = bytes.find('\n', start);
-        const size_t next = end == std::string::npos ? bytes.size() : end + 1;
+        // A line ends at CR, LF or CR LF.
+        size_t end = bytes.find_first_of("\r\n", start);
         if (end == std::string::npos) end = bytes.size();
-        size_t stop = end;
-        if (stop > start && bytes[stop - 1] == '\r') --stop;
-        const std::string line = bytes.substr(start, stop - start);
-        start = next;
+        const std::string line = bytes.substr(start, end - start);
+        start = end;
+        if (start < bytes.size() && bytes[start++] == '\r' && start < bytes.size() && bytes[start] == '\n') ++start;
 
         if (line.empty() || (line.size() == 1 && line[0] == kCtrlZ)) continue;
-        const std::string seen = Cut(line);
-        if (seen.size() >= 2 && seen.front() == '[' && seen.back() == ']') {
-            current = &sections_.Add(seen.substr(1, seen.size() - 2), line.size() > kMaxLine ? line : std::string());
+        if (const auto name = HeaderName(Cut(line))) {
+            current = &sections_.Add(*name, line);
             continue;
         }
         if (current) {
@@ -79,11 +107,11 @@ std::string TBigIniFile::Serialize() const {
     for (const auto& section : sections_.Sections()) {
         if (section.setAside && !section.entries.empty()) shadowed.insert(UpperCase(section.name));
     }
-    std::string out;
+    std::string out = byteOrderMark_ ? kByteOrderMark : std::string();
     for (const auto& line : preamble_) out += line + "\r\n";
     for (const auto& section : sections_.Sections()) {
         if (section.entries.empty() && (section.setAside || !shadowed.count(UpperCase(section.name)))) continue;
-        out += (section.fullHeader.empty() ? "[" + section.name + "]" : section.fullHeader) + "\r\n";
+        out += (section.header.empty() ? "[" + section.name + "]" : section.header) + "\r\n";
         for (const auto& entry : section.entries) out += entry.Text() + "\r\n";
         out += "\r\n";
     }
@@ -91,19 +119,20 @@ std::string TBigIniFile::Serialize() const {
 }
 
 int TBigIniFile::FindKey(IniSection& section, const std::string& key) const {
+    const std::string wanted = Name(key);
     for (size_t i = 0; i < section.entries.size(); ++i) {
         const IniEntry& entry = section.entries[i];
-        if (entry.hasName && SameText(entry.name, key)) return static_cast<int>(i);
+        if (entry.hasName && SameText(entry.name, wanted)) return static_cast<int>(i);
     }
     return -1;
 }
 
 std::string TBigIniFile::ReadString(const std::string& section, const std::string& key,
                                     const std::string& defaultValue) {
-    const int s = sections_.Find(Cut(section));
+    const int s = sections_.Find(Name(section));
     if (s < 0) return defaultValue;
     IniSection& sec = sections_.Sections()[s];
-    const int k = FindKey(sec, Cut(key));
+    const int k = FindKey(sec, key);
     return k < 0 ? defaultValue : sec.entries[k].Value();
 }
 
@@ -117,17 +146,19 @@ bool TBigIniFile::ReadBool(const std::string& section, const std::string& key, b
 
 void TBigIniFile::WriteString(const std::string& section, const std::string& key, const std::string& value) {
     const std::string line = Cut(Cut(key) + "=" + value);
-    int s = sections_.Find(Cut(section));
+    int s = sections_.Find(Name(section));
     if (s < 0) {
         sections_.Add(Cut(section));
-        s = sections_.Find(Cut(section));
+        s = sections_.Find(Name(section));
     }
     IniSection& sec = sections_.Sections()[s];
-    const int k = FindKey(sec, Cut(key));
+    const int k = FindKey(sec, key);
     if (k < 0) {
         sec.entries.push_back(IniEntry::FromFileLine(line));
         changed_ = true;
-    } else if (sec.entries[k].Text() != line) {
+    } else if (sec.entries[k].Text() != line && Plain(sec.entries[k]) != line) {
+        // Blanks around the "=" alone are no change: Windows reads the same
+        // value, and the line stays as the user wrote it.
         sec.entries[k] = IniEntry::FromFileLine(line);
         changed_ = true;
     }
@@ -142,17 +173,17 @@ void TBigIniFile::WriteBool(const std::string& section, const std::string& key, 
 }
 
 void TBigIniFile::DeleteKey(const std::string& section, const std::string& key) {
-    const int s = sections_.Find(Cut(section));
+    const int s = sections_.Find(Name(section));
     if (s < 0) return;
     IniSection& sec = sections_.Sections()[s];
-    const int k = FindKey(sec, Cut(key));
+    const int k = FindKey(sec, key);
     if (k < 0) return;
     sec.entries.erase(sec.entries.begin() + k);
     changed_ = true;
 }
 
 void TBigIniFile::ReadSection(const std::string& section, std::vector<std::string>& keys) {
-    const int s = sections_.Find(Cut(section));
+    const int s = sections_.Find(Name(section));
     if (s < 0) return;
     for (const auto& entry : sections_.Sections()[s].entries) {
         if (entry.hasName) keys.push_back(entry.name);

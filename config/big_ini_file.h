@@ -59,6 +59,8 @@ private:
     TSectionList sections_;
     // Lines before the first section header, kept and written back first.
     std::vector<std::string> preamble_;
+    // The file began with the UTF-8 byte-order mark.
+    bool byteOrderMark_ = false;
     bool changed_ = false;
 };
 

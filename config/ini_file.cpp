@@ -24,6 +24,12 @@ bool TIniFile::ReadBool(const std::string& section, const std::string& key, bool
     return ReadInteger(section, key, defaultValue ? 1 : 0) != 0;
 }
 
+bool TIniFile::ValueExists(const std::string& section, const std::string& key) const {
+    // No text reads back as two different defaults, so a key that gives
+    // both is missing.
+    return ReadString(section, key, "\x01") != "\x01" || ReadString(section, key, "\x02") != "\x02";
+}
+
 void TIniFile::WriteString(const std::string& section, const std::string& key, const std::string& value) const {
     if (!platform::Get().profile().WriteString(section, key, value, fileName_)) {
         throw EIniFileException(Format(kMsgCannotWriteFile, fileName_));

@@ -15,6 +15,9 @@ public:
     std::string ReadString(const std::string& section, const std::string& key, const std::string& defaultValue) const;
     int32_t ReadInteger(const std::string& section, const std::string& key, int32_t defaultValue) const;
     bool ReadBool(const std::string& section, const std::string& key, bool defaultValue) const;
+    // True when the section holds the key with a value, as the profile
+    // functions read it.
+    bool ValueExists(const std::string& section, const std::string& key) const;
 
     // Each raises EIniFileException when the file cannot be written.
     void WriteString(const std::string& section, const std::string& key, const std::string& value) const;

@@ -19,7 +19,7 @@ IniEntry IniEntry::FromFileLine(const std::string& fileLine) {
     const auto eq = entry.line.find('=');
     if (eq != std::string::npos) {
         entry.hasName = true;
-        entry.name = entry.line.substr(0, eq);
+        entry.name = TrimBlanks(entry.line.substr(0, eq));
     }
     return entry;
 }
@@ -37,9 +37,9 @@ int TSectionList::Find(const std::string& name) {
     return remembered_;
 }
 
-IniSection& TSectionList::Add(const std::string& name, const std::string& fullHeader) {
+IniSection& TSectionList::Add(const std::string& name, const std::string& header) {
     const bool fresh = index_.emplace(UpperCase(name), static_cast<int>(sections_.size())).second;
-    sections_.push_back(IniSection{name, {}, fullHeader, !fresh});
+    sections_.push_back(IniSection{name, {}, header, !fresh});
     return sections_.back();
 }
 

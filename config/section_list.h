@@ -14,7 +14,10 @@ struct IniEntry {
     std::string line;      // at most 255 characters
     std::string fullLine;  // the whole line when it was longer, else empty
     bool hasName = false;  // false for lines without "=" (comments, stray text)
-    std::string name;      // the text before the first "=", not trimmed
+    // The text before the first "=" without the blanks and tabs around it:
+    // the key name as the profile functions read it, and so as Windows
+    // finds it.
+    std::string name;
 
     static IniEntry FromFileLine(const std::string& fileLine);
     const std::string& Text() const { return fullLine.empty() ? line : fullLine; }
@@ -24,8 +27,9 @@ struct IniEntry {
 struct IniSection {
     std::string name;
     std::vector<IniEntry> entries;
-    // The whole header line when it was longer than 255 characters.
-    std::string fullHeader;
+    // The header line as it stood in the file, with its blanks and any text
+    // after the "]"; empty for a section the program added.
+    std::string header;
     // A later section whose name repeats an earlier one. It takes no part in
     // lookups but is written back in its place, so that nothing of the file
     // is lost.
@@ -39,7 +43,7 @@ public:
     // one section at a time. -1 when absent.
     int Find(const std::string& name);
     // Appends a section. A name that is already present is set aside.
-    IniSection& Add(const std::string& name, const std::string& fullHeader = std::string());
+    IniSection& Add(const std::string& name, const std::string& header = std::string());
 
     std::vector<IniSection>& Sections() { return sections_; }
     const std::vector<IniSection>& Sections() const { return sections_; }

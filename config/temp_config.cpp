@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <optional>
+#include <set>
 
 #include "config/attribute_guard.h"
 #include "config/errors.h"
@@ -28,16 +29,41 @@ std::optional<T> ReadSource(const std::function<T()>& read) {
     }
 }
 
-// Copies a system picture into the program folder. When the system file is
-// gone, a copy left by an earlier run goes too: otherwise the boot page and
-// applying would take an old picture that the system no longer has.
-void CopyPicture(const std::string& source, const std::string& copy) {
+// The copies that this run's snapshot could neither replace nor remove,
+// by their upper-case path.
+std::set<std::string>& StaleCopies() {
+    static std::set<std::string> stale;
+    return stale;
+}
+
+// Makes a copy in the program folder the one that this run found. Windows'
+// copy carries the read-only and hidden attributes of a protected system
+// file over, so they are cleared on the old copy before it is replaced or
+// removed, and on the new copy so that the next run and the boot page can
+// replace it. Without a source, or when the copy fails, the old copy goes:
+// otherwise the boot page and applying would take what an earlier run
+// found for the system's own.
+void RefreshCopy(const std::string& source, const std::string& copy) {
     platform::FileSystem& files = platform::Get().files();
-    if (!source.empty() && files.Exists(source)) {
-        files.CopyFile(source, copy, false);
-    } else {
-        files.DeleteFile(copy);
+    StaleCopies().erase(UpperCase(copy));
+    const uint32_t old = files.GetAttributes(copy);
+    if (old != platform::attr::Invalid) files.SetAttributes(copy, ClearedAttributes(old));
+    if (!source.empty() && files.Exists(source) && files.CopyFile(source, copy, false)) {
+        files.SetAttributes(copy, ClearedAttributes(files.GetAttributes(copy)));
+        return;
     }
+    if (files.Exists(copy) && !files.DeleteFile(copy)) StaleCopies().insert(UpperCase(copy));
+}
+
+bool NeedsQuotes(const std::string& text) {
+    if (text.empty()) return false;
+    // The characters that the profile functions take off the ends of a
+    // value: the C white space and Ctrl-Z; and the quotes they remove.
+    const auto trimmed = [](char c) {
+        return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r' || c == '\x1a';
+    };
+    const auto quote = [](char c) { return c == '"' || c == '\''; };
+    return trimmed(text.front()) || trimmed(text.back()) || quote(text.front()) || quote(text.back());
 }
 
 void WriteFlag(const TIniFile& ini, const char* section, const char* key, const std::optional<bool>& value) {
@@ -46,27 +72,25 @@ void WriteFlag(const TIniFile& ini, const char* section, const char* key, const 
 
 }  // namespace
 
+bool IsStaleCopy(const std::string& path) { return StaleCopies().count(UpperCase(path)) != 0; }
+
+void WriteTextSetting(const TIniFile& ini, const std::string& section, const std::string& key,
+                      const std::string& value) {
+    ini.WriteString(section, key, NeedsQuotes(value) ? "\"" + value + "\"" : value);
+}
+
 std::string BitmapFileType() { return TRegistry::Open(RootKey::ClassesRoot, ".bmp", true)->ReadString(""); }
 
 void CreateTempConfig(const std::string& folder) {
     platform::FileSystem& files = platform::Get().files();
     const std::string windows = files.WindowsDirectory() + "\\";
 
-    CopyPicture(platform::FindOnFixedDrives("logo.sys"), folder + kStartLogoCopy);
-    CopyPicture(windows + "logos.sys", folder + kShutdownCopy);
-    CopyPicture(windows + "logow.sys", folder + kWaitCopy);
-
+    RefreshCopy(platform::FindOnFixedDrives("logo.sys"), folder + kStartLogoCopy);
+    RefreshCopy(windows + "logos.sys", folder + kShutdownCopy);
+    RefreshCopy(windows + "logow.sys", folder + kWaitCopy);
     // A copy left by an earlier run that did not end in order must not be
-    // taken for this run's MSDOS.SYS, so it goes before the copy is made.
-    const std::string msdosCopy = folder + kMsdosCopy;
-    if (files.Exists(msdosCopy)) {
-        files.SetAttributes(msdosCopy, platform::attr::Normal);
-        files.DeleteFile(msdosCopy);
-    }
-    const std::string msdos = platform::FindOnFixedDrives("msdos.sys");
-    if (!msdos.empty() && files.CopyFile(msdos, msdosCopy, false)) {
-        files.SetAttributes(msdosCopy, ClearedAttributes(files.GetAttributes(msdosCopy)));
-    }
+    // taken for this run's MSDOS.SYS either.
+    RefreshCopy(platform::FindOnFixedDrives("msdos.sys"), folder + kMsdosCopy);
 
     const TIniFile ini(folder + kSettingsFile);
     const TIniFile winIni("win.ini");
@@ -74,7 +98,7 @@ void CreateTempConfig(const std::string& folder) {
 
     ini.WriteInteger(kSecWinIniOptions, "NoDownMessage", winIni.ReadInteger("Options", "NoDownMessage", 0));
     ini.WriteInteger(kSecWinIniOptions, "NoEndLogo", winIni.ReadInteger("Options", "NoEndLogo", 0));
-    ini.WriteString(kSecSysIni386Enh, "FileSysChange", systemIni.ReadString("386Enh", "FileSysChange", "on"));
+    WriteTextSetting(ini, kSecSysIni386Enh, "FileSysChange", systemIni.ReadString("386Enh", "FileSysChange", "on"));
 
     WriteFlag(ini, kSecSysSets, "BeepOnError", ReadSource<bool>([] {
                   const auto key = TRegistry::Open(RootKey::CurrentUser, kKeySound, true);
@@ -117,7 +141,7 @@ void CreateTempConfig(const std::string& folder) {
         const auto text = ReadSource<std::string>([name = value] {
             return TRegistry::Open(RootKey::LocalMachine, kKeyCurrentVersion, true)->ReadString(name);
         });
-        if (text) ini.WriteString(kSecWinSets, key, *text);
+        if (text) WriteTextSetting(ini, kSecWinSets, key, *text);
     }
 
     WriteFlag(ini, kSecNetSets, "NoCancel", ReadSource<bool>([] {

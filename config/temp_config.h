@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "config/ini_file.h"
+
 namespace config {
 
 // File names in the program folder.
@@ -39,5 +41,19 @@ void CreateTempConfig(const std::string& programFolder);
 
 // The name of the file type of ".bmp" files, or empty when there is none.
 std::string BitmapFileType();
+
+// Writes a text value into the temp config so that reading it back gives
+// exactly this text. The profile functions take the blanks off both ends of
+// a value and one pair of quotes around it; a value that would lose either
+// is enclosed in one more pair of quotes, which the read takes off again.
+// Every writer of a text setting uses it.
+void WriteTextSetting(const TIniFile& ini, const std::string& section, const std::string& key,
+                      const std::string& value);
+
+// True when the snapshot of this program run could neither replace nor
+// remove that copy in the program folder ("tmpcfg.twc" or a picture copy):
+// it still holds what an earlier run found, and applying must not write it
+// back over the system file.
+bool IsStaleCopy(const std::string& path);
 
 }  // namespace config

@@ -13,6 +13,10 @@ namespace config {
 using platform::SameText;
 using platform::UpperCase;
 
+// The text without the blanks and tabs at either end, as the profile
+// functions take section and key names.
+inline std::string TrimBlanks(const std::string& text) { return platform::Trim(text, platform::kBlanksAndTabs); }
+
 // A whole number as the INI stores read it: an optional sign and decimal
 // digits, after leading blanks. With allowHex, "0x" or "0X" followed by up
 // to eight hex digits is read as a 32-bit pattern ("0xFFFFFFFF" is -1).

@@ -17,28 +17,41 @@ void Check(bool ok) {
     if (!ok) std::abort();
 }
 
+const std::string kMark = "\xEF\xBB\xBF";
+
+std::string Trimmed(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) return std::string();
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
 // The lines a rewrite must keep, worked out independently of the document:
 // every line but empty and Ctrl-Z lines and the headers of sections that
-// have no line under them, with line ends made CR LF.
+// have no line under them, with line ends made CR LF. A line ends at CR, LF
+// or CR LF; a UTF-8 mark at the start is no part of the first line.
 std::vector<std::string> KeptLines(const std::string& bytes) {
     std::vector<std::string> lines;
-    size_t start = 0;
+    size_t start = bytes.compare(0, kMark.size(), kMark) == 0 ? kMark.size() : 0;
     while (start < bytes.size()) {
-        size_t end = bytes.find('\n', start);
-        const size_t next = end == std::string::npos ? bytes.size() : end + 1;
-        if (end == std::string::npos) end = bytes.size();
-        if (end > start && bytes[end - 1] == '\r') --end;
+        size_t end = start;
+        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n') ++end;
         std::string line = bytes.substr(start, end - start);
-        start = next;
+        start = end;
+        if (start < bytes.size() && bytes[start++] == '\r' && start < bytes.size() && bytes[start] == '\n') ++start;
         if (!line.empty() && line != "\x1a") lines.push_back(line);
     }
+    // A header, as Windows reads one: "[" first and a "]" later, blanks and
+    // tabs around the line and around the name aside.
     auto isHeader = [](const std::string& line) {
-        const std::string seen = line.substr(0, 255);
-        return seen.size() >= 2 && seen.front() == '[' && seen.back() == ']';
+        const std::string seen = Trimmed(line.substr(0, 255));
+        return seen.size() >= 2 && seen.front() == '[' && seen.find(']', 1) != std::string::npos;
     };
     auto nameOf = [](const std::string& line) {
-        std::string name = line.substr(1, std::min<size_t>(line.size(), 255) - 2);
-        for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        const std::string seen = Trimmed(line.substr(0, 255));
+        std::string name = Trimmed(seen.substr(1, seen.rfind(']') - 1));
+        for (char& c : name) {
+            if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+        }
         return name;
     };
     auto isEmptyHeader = [&](size_t i) {
@@ -86,7 +99,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     first.Parse(input);
     const std::string written = first.Serialize();
 
-    Check(NonBlankLines(written) == KeptLines(input));
+    const bool marked = input.compare(0, kMark.size(), kMark) == 0;
+    Check(!marked || written.compare(0, kMark.size(), kMark) == 0);
+    Check(NonBlankLines(marked ? written.substr(kMark.size()) : written) == KeptLines(input));
 
     config::TBigIniFile second("");
     second.Parse(written);

@@ -14,6 +14,7 @@ bool SameText(const std::string& a, const std::string& b);
 
 // The sets of characters that count as blanks where text is trimmed.
 constexpr const char* kSpaces = " ";
+constexpr const char* kBlanksAndTabs = " \t";
 constexpr const char* kWhiteSpace = " \t\r\n";
 // What the profile functions strip: the C white space, CR and the old
 // end-of-file mark Ctrl-Z.

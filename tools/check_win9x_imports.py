@@ -11,6 +11,10 @@ judges each import by the rules in tools/win9x_import_denylist.txt:
         a 64-bit (PE32+) file
   warn  a W function that Windows 9x only stubs, or a listed risky import
 
+With --test-programs the files are test programs that are never shipped (the
+i686 build of the tests): a denied import that the rule file lists as "test",
+one of their own runtime, is listed as test-only instead of failing.
+
 Prints one line per file (OK or FAIL) followed by what was found, then a
 summary. Exit status: 0 when every file passed, 1 when one failed, 2 on a
 usage error or when there was nothing to check (unless --allow-empty).
@@ -169,6 +173,7 @@ class Rules:
         self.deny = []    # (dll, pattern, why)
         self.warn = []
         self.known = []
+        self.test = []
         self.wide = set()
         self.wide_ok = set()
 
@@ -185,7 +190,8 @@ class Rules:
                     continue
                 why = comment.strip()
                 kind, args = words[0], words[1:]
-                expect = {"dll": 1, "wide": 1, "deny": 2, "warn": 2, "known": 2, "wide-ok": 2}.get(kind)
+                expect = {"dll": 1, "wide": 1, "deny": 2, "warn": 2, "known": 2, "test": 2,
+                          "wide-ok": 2}.get(kind)
                 if expect is None or len(args) != expect:
                     raise ValueError("%s:%d: cannot read %r" % (path, number, raw.rstrip()))
                 dll = args[0].lower()
@@ -206,13 +212,16 @@ class Rules:
                 return why or "listed"
         return None
 
-    def judge(self, dll, name):
-        """('fail' | 'warn' | 'known' | None, reason)."""
+    def judge(self, dll, name, test_programs=False):
+        """('fail' | 'test' | 'warn' | 'known' | None, reason)."""
         dll = dll.lower()
         if dll not in self.dlls:
             return "fail", "DLL not on Windows 95/98/ME"
         why = self._match(self.deny, dll, name)
         if why:
+            test_why = self._match(self.test, dll, name) if test_programs else None
+            if test_why:
+                return "test", "%s; %s" % (why, test_why)
             return "fail", why
         why = self._match(self.known, dll, name)
         if why:
@@ -229,7 +238,7 @@ class Rules:
 # --------------------------------------------------------------------------
 # Checking
 # --------------------------------------------------------------------------
-def check_file(path, rules, verbose):
+def check_file(path, rules, verbose, test_programs=False):
     """Prints the verdict for one file; True when it passed."""
     try:
         with open(path, "rb") as f:
@@ -239,7 +248,7 @@ def check_file(path, rules, verbose):
         print("FAIL  %s: cannot read: %s" % (path, e))
         return False
 
-    problems, warnings, known = [], [], []
+    problems, warnings, known, test_only = [], [], [], []
     if pe.pe32plus:
         problems.append("64-bit (PE32+) file: Windows 9x loads only PE32")
     if (pe.os_major, pe.os_minor) > (4, 0):
@@ -250,10 +259,12 @@ def check_file(path, rules, verbose):
     dlls = set()
     for dll, name, delayed in imports:
         dlls.add(dll.lower())
-        verdict, why = rules.judge(dll, name)
+        verdict, why = rules.judge(dll, name, test_programs)
         text = "%s!%s%s  (%s)" % (dll, name, " [delay-loaded]" if delayed else "", why)
         if verdict == "fail":
             problems.append(text)
+        elif verdict == "test":
+            test_only.append(text)
         elif verdict == "warn":
             warnings.append(text)
         elif verdict == "known":
@@ -265,9 +276,13 @@ def check_file(path, rules, verbose):
         kind, machine, pe.os_major, pe.os_minor, pe.subsys_major, pe.subsys_minor, len(imports), len(dlls))
     if known and not verbose:
         summary += ", %d known runtime imports" % len(known)
+    if test_programs:
+        summary = "test program, " + summary
     print("%-4s  %s (%s)" % ("FAIL" if problems else "OK", path, summary))
     for text in problems:
         print("      fail: " + text)
+    for text in test_only:
+        print("      test-only: " + text)
     for text in warnings:
         print("      warn: " + text)
     if verbose:
@@ -290,6 +305,9 @@ def main(argv):
     parser.add_argument("--rules", default=DEFAULT_RULES, help="rule file (default: %(default)s)")
     parser.add_argument("--allow-empty", action="store_true", help="exit 0 when there is nothing to check")
     parser.add_argument("-v", "--verbose", action="store_true", help="also list the known runtime imports")
+    parser.add_argument("--test-programs", action="store_true",
+                        help="the files are test programs, never shipped: the denied imports of their runtime "
+                             "(rules \"test\") are listed as test-only, not failed")
     args = parser.parse_args(argv)
 
     try:
@@ -311,8 +329,11 @@ def main(argv):
         print("win9x imports: no .exe or .dll found under %s" % ", ".join(args.paths or [DEFAULT_DIR]))
         return 0 if args.allow_empty else 2
 
-    failed = sum(1 for path in files if not check_file(path, rules, args.verbose))
-    print("win9x imports: %d files checked, %d OK, %d failed" % (len(files), len(files) - failed, failed))
+    if args.test_programs:
+        print("win9x imports: test programs, never shipped; the imports of their own runtime are test-only")
+    failed = sum(1 for path in files if not check_file(path, rules, args.verbose, args.test_programs))
+    print("win9x imports: %d %s checked, %d OK, %d failed"
+          % (len(files), "test programs" if args.test_programs else "files", len(files) - failed, failed))
     return 1 if failed else 0
 
 

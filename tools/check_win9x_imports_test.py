@@ -185,6 +185,27 @@ class Judges(Fixture):
         self.assertNotIn("warn:", text)
         self.assertIn("1 known runtime imports", text)
 
+    def test_test_programs_note_their_runtime_and_fail_on_the_rest(self):
+        runtime = [("KERNEL32.dll", ["GetTickCount64", "TryEnterCriticalSection"]), ("msvcrt.dll", ["_fstat64"])]
+        out = io.StringIO()
+        with contextlib.redirect_stdout(out):
+            as_product = checker.check_file(self.write("a.exe", make_pe(imports=runtime)), self.rules, False)
+            as_test = checker.check_file(self.write("b.exe", make_pe(imports=runtime)), self.rules, False,
+                                         test_programs=True)
+            beyond = checker.check_file(
+                self.write("c.exe", make_pe(imports=runtime + [("kernel32.dll", ["GetFileSizeEx", "FlsAlloc"])])),
+                self.rules, False, test_programs=True)
+            other_dll = checker.check_file(self.write("d.exe", make_pe(imports=[("ws2_32.dll", ["socket"])])),
+                                           self.rules, False, test_programs=True)
+        text = out.getvalue()
+        self.assertFalse(as_product, text)
+        self.assertTrue(as_test, text)
+        self.assertIn("test-only: KERNEL32.dll!GetTickCount64", text)
+        self.assertIn("test program, PE32", text)
+        self.assertFalse(beyond, text)
+        self.assertIn("fail: kernel32.dll!FlsAlloc", text)
+        self.assertFalse(other_dll, text)
+
     def test_header_versions_above_4_0_fail(self):
         cases = [((4, 0), (4, 0), True), ((5, 1), (4, 0), False), ((4, 0), (5, 2), False),
                  ((4, 10), (4, 0), False), ((3, 10), (3, 10), True)]

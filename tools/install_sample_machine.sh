@@ -15,7 +15,8 @@
 #
 # Usage: tools/install_sample_machine.sh [--force] [PREFIX]
 #   PREFIX defaults to $WINEPREFIX, else build/wineprefix. The prefix must
-#   exist (tools/setup.sh makes it).
+#   exist (tools/setup.sh makes it); a 32-bit one (build/wineprefix32) is laid
+#   out through 32-bit Wine.
 set -euo pipefail
 
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -35,9 +36,17 @@ die() { printf 'sample machine: ERROR: %s\n' "$*" >&2; exit 1; }
 [ -f "$prefix/system.reg" ] && [ -d "$prefix/drive_c/windows" ] || die "$prefix is not a Wine prefix"
 [ -f "$sample/layout.txt" ] && [ -f "$sample/registry.reg" ] || die "$sample lacks layout.txt or registry.reg"
 
-export WINEPREFIX=$prefix WINEARCH=win64 WINEDEBUG=-all LANG=de_DE.UTF-8
+# The 32-bit prefix of the i686 build is run by 32-bit Wine, the other by wine64.
+if grep -q '^#arch=win32' "$prefix/system.reg"; then
+  export WINEARCH=win32
+  wine=/usr/lib/wine/wine
+else
+  export WINEARCH=win64
+  wine=/usr/lib/wine/wine64
+fi
+[ -x "$wine" ] || die "$prefix needs $wine, which is not installed"
+export WINEPREFIX=$prefix WINEDEBUG=-all LANG=de_DE.UTF-8
 export WINEDLLOVERRIDES="mscoree,mshtml="
-wine=/usr/lib/wine/wine64
 wineserver=/usr/lib/wine/wineserver64
 [ -x "$wineserver" ] || wineserver=wineserver
 

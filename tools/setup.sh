@@ -11,10 +11,17 @@
 #   4. A 64-bit Wine prefix in build/wineprefix that says it is Windows 98.
 #   5. The sample machine inside that prefix, once tools/install_sample_machine.sh
 #      exists.
+#   6. Where the kernel runs 32-bit x86 code (tools/can_run_i386.sh): Debian's
+#      32-bit Wine (wine32:i386, through the i386 architecture) beside the
+#      64-bit one, a 32-bit prefix in build/wineprefix32, also Windows 98 in
+#      German, and the sample machine inside it. There the product, the i686
+#      build, runs as it would on Windows 98. Elsewhere one line says so.
 #
 # Runs as root, or as another user through sudo for the package steps.
-# Environment: QW_CACHE (cache folder), QW_WINEPREFIX (prefix other than
-# build/wineprefix), QW_JOBS (parallel compile jobs, default 2).
+# Environment: QW_CACHE (cache folder), QW_WINEPREFIX and QW_WINEPREFIX32
+# (prefixes other than build/wineprefix and build/wineprefix32), QW_JOBS
+# (parallel compile jobs, default 2), QW_NO_I386=1 (act as on a kernel
+# without 32-bit code).
 set -euo pipefail
 
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -22,6 +29,7 @@ export HOME="${HOME:-$(getent passwd "$(id -u)" | cut -d: -f6)}"
 cache=${QW_CACHE:-$HOME/.cache/quellwerk}
 jobs=${QW_JOBS:-2}
 wineprefix=${QW_WINEPREFIX:-$repo/build/wineprefix}
+wineprefix32=${QW_WINEPREFIX32:-$repo/build/wineprefix32}
 
 # Bump when the way a step builds its result changes: the step then runs again.
 thirdparty_recipe=1
@@ -48,6 +56,7 @@ root() {
 packages=(
   g++-mingw-w64-x86-64-posix  # tests under Wine: GoogleTest needs std::mutex
   g++-mingw-w64-i686-win32    # the product for Windows 95/98/ME
+  g++-mingw-w64-i686-posix    # the i686 build of the tests (std::mutex again)
   binutils-mingw-w64          # windres, objdump for both targets
   libz-mingw-w64-dev          # zlib for libpng in both MinGW targets
   wine wine64 fonts-wine
@@ -253,62 +262,113 @@ ensure_thirdparty() {
 }
 
 # ---------------------------------------------------------------------------
-# 4. Wine prefix: 64-bit, Windows 98, German
+# 4. Wine prefixes: Windows 98, German; 64-bit, and 32-bit where it can run
 # ---------------------------------------------------------------------------
+# wine_env PREFIX ARCH: the environment of a Wine run in that prefix.
 wine_env() {
-  export WINEPREFIX="$wineprefix" WINEARCH=win64 WINEDEBUG=-all LANG=de_DE.UTF-8
+  export WINEPREFIX="$1" WINEARCH=$2 WINEDEBUG=-all LANG=de_DE.UTF-8
   export WINEDLLOVERRIDES="mscoree,mshtml="  # no offer to install Mono or Gecko
 }
 
+# The loader of each Wine: wine64 from the package wine64, wine from wine32.
+wine_loader() {
+  case $1 in
+    win64) echo /usr/lib/wine/wine64 ;;
+    win32) echo /usr/lib/wine/wine ;;
+  esac
+}
+
+# One wineserver serves both (Debian's wrapper picks wineserver64 as well).
 wineserver_bin() {
   if [ -x /usr/lib/wine/wineserver64 ]; then echo /usr/lib/wine/wineserver64; else echo wineserver; fi
 }
 
+# ensure_wineprefix PREFIX ARCH WINE-PACKAGE
 ensure_wineprefix() {
-  local stamp=$wineprefix/.quellwerk-prefix
-  local key="recipe=$wineprefix_recipe wine=$(dpkg-query -W -f='${Version}' wine64 2>/dev/null) version=win98"
+  local prefix=$1 arch=$2 wine_pkg=$3
+  local stamp=$prefix/.quellwerk-prefix wine
+  local key="recipe=$wineprefix_recipe wine=$(dpkg-query -W -f='${Version}' "$wine_pkg" 2>/dev/null) version=win98"
+  [ "$arch" = win64 ] || key+=" arch=$arch"
   if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$key" ]; then
-    say "wine prefix: ready ($wineprefix)"
+    say "wine prefix ($arch): ready ($prefix)"
     return
   fi
+  wine=$(wine_loader "$arch")
   local started
   started=$(date +%s)
-  say "wine prefix: creating $wineprefix (this takes a while)"
+  say "wine prefix ($arch): creating $prefix (this takes a while)"
   # A prefix without our stamp was left half-made: start it afresh.
-  rm -rf "$wineprefix"
-  mkdir -p "$(dirname "$wineprefix")"
+  rm -rf "$prefix"
+  mkdir -p "$(dirname "$prefix")"
   (
-    wine_env
-    /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1 || true
+    wine_env "$prefix" "$arch"
+    "$wine" wineboot -i >/dev/null 2>&1 || true
     "$(wineserver_bin)" -w
-    /usr/lib/wine/wine64 reg add 'HKCU\Software\Wine' /v Version /t REG_SZ /d win98 /f >/dev/null 2>&1
+    "$wine" reg add 'HKCU\Software\Wine' /v Version /t REG_SZ /d win98 /f >/dev/null 2>&1
     "$(wineserver_bin)" -w
-    /usr/lib/wine/wine64 reg query 'HKCU\Software\Wine' /v Version 2>/dev/null | tr -d '\r' | grep 'win98' >/dev/null \
-      || die "wine prefix: the Windows version did not take"
+    "$wine" reg query 'HKCU\Software\Wine' /v Version 2>/dev/null | tr -d '\r' | grep 'win98' >/dev/null \
+      || die "wine prefix ($arch): the Windows version did not take"
     "$(wineserver_bin)" -w
   )
-  [ -f "$wineprefix/system.reg" ] || die "wine prefix: wineboot made no registry in $wineprefix"
+  [ -f "$prefix/system.reg" ] || die "wine prefix ($arch): wineboot made no registry in $prefix"
+  if [ "$arch" = win32 ]; then
+    grep -q '^#arch=win32' "$prefix/system.reg" || die "wine prefix ($arch): $prefix is not a 32-bit prefix"
+  fi
   echo "$key" >"$stamp"
-  say "wine prefix: done in $(( $(date +%s) - started )) s"
+  say "wine prefix ($arch): done in $(( $(date +%s) - started )) s"
 }
 
 # ---------------------------------------------------------------------------
-# 5. The sample Windows 98 machine inside the prefix
+# 5. The sample Windows 98 machine inside a prefix
 # ---------------------------------------------------------------------------
 # tools/install_sample_machine.sh, once it exists, lays the sample machine from
 # res/ into the prefix. It runs at every set-up with WINEPREFIX set and the
 # prefix as its argument, so it must itself be idempotent and quick when done.
+# install_sample_machine PREFIX ARCH
 install_sample_machine() {
   local hook=$repo/tools/install_sample_machine.sh
   if [ ! -f "$hook" ]; then
     return
   fi
-  say "sample machine: $hook"
-  ( wine_env; bash "$hook" "$wineprefix" )
+  say "sample machine: $hook $1"
+  ( wine_env "$1" "$2"; bash "$hook" "$1" )
 }
 
 # ---------------------------------------------------------------------------
-# 6. The order form, laid into the program folder with the program
+# 6. 32-bit Wine, where the kernel runs 32-bit x86 code
+# ---------------------------------------------------------------------------
+# Debian's way to have both: the i386 architecture and wine32:i386 of the
+# same version beside wine64.
+ensure_wine32() {
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    say "wine32: adding the i386 architecture"
+    root dpkg --add-architecture i386
+    apt_updated=0
+  fi
+  if [ "$(dpkg-query -W -f='${db:Status-Status}' wine32:i386 2>/dev/null)" = installed ]; then
+    say "wine32: installed ($(dpkg-query -W -f='${Version}' wine32:i386))"
+    return
+  fi
+  local version
+  version=$(dpkg-query -W -f='${Version}' wine64)
+  say "wine32: installing wine32:i386=$version beside wine64"
+  apt_update
+  root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "wine32:i386=$version"
+}
+
+ensure_32bit_side() {
+  local why
+  if ! why=$(bash "$repo/tools/can_run_i386.sh"); then
+    say "32-bit Wine: left out, $why; the i686 build is not run here"
+    return
+  fi
+  ensure_wine32
+  ensure_wineprefix "$wineprefix32" win32 wine32:i386
+  install_sample_machine "$wineprefix32" win32
+}
+
+# ---------------------------------------------------------------------------
+# 7. The order form, laid into the program folder with the program
 # ---------------------------------------------------------------------------
 ensure_order_form() {
   [ -f "$repo/res/bestellen.pdf" ] && return
@@ -321,7 +381,8 @@ started=$(date +%s)
 ensure_packages
 ensure_locale
 ensure_thirdparty
-ensure_wineprefix
-install_sample_machine
+ensure_wineprefix "$wineprefix" win64 wine64
+install_sample_machine "$wineprefix" win64
+ensure_32bit_side
 ensure_order_form
 say "ready in $(( $(date +%s) - started )) s"

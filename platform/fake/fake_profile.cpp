@@ -1,5 +1,6 @@
 #include "platform/fake/fake_profile.h"
 
+#include <cstdint>
 #include <vector>
 
 #include "platform/text.h"
@@ -18,6 +19,75 @@ struct Section {
     std::vector<Entry> entries;
 };
 
+const std::string kByteOrderMark = "\xEF\xBB\xBF";
+
+// The code points of the Windows-1252 bytes 0x80 to 0x9F; the five unused
+// bytes stand for themselves, as MultiByteToWideChar maps them.
+constexpr uint16_t kHighControls[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                        0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                        0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                        0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+uint32_t CodePoint(unsigned char b) { return b >= 0x80 && b < 0xA0 ? kHighControls[b - 0x80] : b; }
+
+// A file that starts with the UTF-8 mark is UTF-8 text to Wine: it reads
+// it as such and hands the program Windows-1252 text, with "?" for what the
+// code page cannot hold (a broken sequence among it).
+std::string FromUtf8(const std::string& bytes) {
+    std::string out;
+    for (size_t i = 0; i < bytes.size();) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        uint32_t cp = 0xFFFD;
+        size_t length = 1;
+        if (b < 0x80) {
+            cp = b;
+        } else {
+            const size_t need = b >= 0xF0 && b < 0xF8 ? 4 : b >= 0xE0 ? 3 : b >= 0xC2 && b < 0xE0 ? 2 : 0;
+            if (need > 0 && i + need <= bytes.size()) {
+                uint32_t value = b & (0xFF >> (need + 1));
+                bool valid = true;
+                for (size_t k = 1; k < need && valid; ++k) {
+                    const auto c = static_cast<unsigned char>(bytes[i + k]);
+                    valid = (c & 0xC0) == 0x80;
+                    value = (value << 6) | (c & 0x3F);
+                }
+                if (valid) {
+                    cp = value;
+                    length = need;
+                }
+            }
+        }
+        i += length;
+        char mapped = '?';
+        for (int byte = 0; byte < 256; ++byte) {
+            if (CodePoint(static_cast<unsigned char>(byte)) == cp) {
+                mapped = static_cast<char>(byte);
+                break;
+            }
+        }
+        out += mapped;
+    }
+    return out;
+}
+
+std::string ToUtf8(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        const uint32_t cp = CodePoint(static_cast<unsigned char>(c));
+        if (cp < 0x80) {
+            out += static_cast<char>(cp);
+        } else if (cp < 0x800) {
+            out += static_cast<char>(0xC0 | (cp >> 6));
+            out += static_cast<char>(0x80 | (cp & 0x3F));
+        } else {
+            out += static_cast<char>(0xE0 | (cp >> 12));
+            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (cp & 0x3F));
+        }
+    }
+    return out;
+}
+
 // The file as the profile functions see it. The first section has no name
 // and holds the lines before the first section header.
 std::vector<Section> Parse(const std::string& bytes) {
@@ -26,7 +96,8 @@ std::vector<Section> Parse(const std::string& bytes) {
     bool anyEntry = false;
     size_t pos = 0;
     while (pos < bytes.size()) {
-        auto end = bytes.find('\n', pos);
+        // A line ends at CR, at LF or at both.
+        auto end = bytes.find_first_of("\r\n", pos);
         if (end == std::string::npos) end = bytes.size();
         const std::string line = Trim(bytes.substr(pos, end - pos), kProfileBlanks);
         pos = end + 1;
@@ -86,6 +157,12 @@ Entry* FindEntry(Section& section, const std::string& name) {
     return nullptr;
 }
 
+// The file's text in the code page, and whether it was UTF-8 behind a mark.
+std::pair<std::string, bool> Text(const std::string& bytes) {
+    if (bytes.compare(0, kByteOrderMark.size(), kByteOrderMark) != 0) return {bytes, false};
+    return {FromUtf8(bytes.substr(kByteOrderMark.size())), true};
+}
+
 std::string WithoutQuotes(const std::string& text) {
     if (text.size() >= 2 && (text[0] == '"' || text[0] == '\'') && text.back() == text[0]) {
         return text.substr(1, text.size() - 2);
@@ -100,13 +177,13 @@ std::string FakeProfile::FullName(const std::string& file) {
     return files_.WindowsDirectory() + "\\" + file;
 }
 
-std::string FakeProfile::GetString(const std::string& section, const std::string& key,
-                                   const std::string& defaultValue, uint32_t bufferSize, const std::string& file) {
+std::string FakeProfile::GetString(const std::string& section, const std::string& key, const std::string& defaultValue,
+                                   uint32_t bufferSize, const std::string& file) {
     if (bufferSize == 0) return std::string();
     std::string result;
     bool found = false;
     if (auto bytes = files_.ReadFile(FullName(file))) {
-        auto sections = Parse(*bytes);
+        auto sections = Parse(Text(*bytes).first);
         if (Section* s = FindSection(sections, section)) {
             if (Entry* e = FindEntry(*s, key)) {
                 if (e->value) {
@@ -135,8 +212,8 @@ bool FakeProfile::WriteString(const std::string& section, const std::string& key
     const std::string path = FullName(file);
     const uint32_t attributes = files_.GetAttributes(path);
     if (attributes != attr::Invalid && (attributes & attr::ReadOnly)) return false;
-    auto bytes = files_.ReadFile(path);
-    auto sections = Parse(bytes.value_or(std::string()));
+    const auto [text, utf8] = Text(files_.ReadFile(path).value_or(std::string()));
+    auto sections = Parse(text);
     bool changed = false;
     if (!value) {
         // Deleting looks for the key in every section of that name.
@@ -169,7 +246,7 @@ bool FakeProfile::WriteString(const std::string& section, const std::string& key
         }
     }
     if (!changed) return true;
-    return files_.WriteFile(path, Serialize(sections));
+    return files_.WriteFile(path, utf8 ? kByteOrderMark + ToUtf8(Serialize(sections)) : Serialize(sections));
 }
 
 }  // namespace platform::fake

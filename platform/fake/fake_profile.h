@@ -5,13 +5,19 @@
 // The rules are those that Wine's profile code shows (checked against Wine
 // run as Windows 98):
 //  - a file name without a path is taken from the Windows directory;
+//  - a line ends at CR, at LF or at CR LF;
+//  - a file that starts with the UTF-8 byte-order mark is UTF-8 text: the
+//    mark is skipped, the text is read into the code page ("?" for what
+//    it cannot hold) and a changed file is written back as UTF-8 behind the
+//    mark (Wine writes U+FFFD for a broken sequence, the fake a "?");
 //  - lines are trimmed of blanks; empty lines are dropped; "[name]" starts
 //    a section (text after the last "]" is ignored); "name=value" is a key
 //    with blanks around the "=" removed; a line without "=" is a key
 //    without value, which reads as missing; lines before the first section
 //    form a section without name; ';' has no special meaning;
-//  - section and key names are compared without regard to case; only the
-//    first section of a name is searched;
+//  - section and key names are compared without regard to the case of
+//    ASCII letters (an accented letter matches only itself); only the first
+//    section of a name is searched;
 //  - a value enclosed in matching quotes (" or ') loses them; the default
 //    loses its trailing blanks (a default of only blanks keeps one) and its
 //    quotes the same way; the result is cut at bufferSize-1 characters;

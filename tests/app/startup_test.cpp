@@ -2,6 +2,8 @@
 
 #include "app/splash.h"
 #include "config/big_ini_file.h"
+#include "safety/passdlg.h"
+#include "safety/password_file.h"
 #include "tests/app/shell_fixture.h"
 
 using namespace app_test;
@@ -77,15 +79,30 @@ TEST_F(StartupTest, BreakpointOffHidesLineFourAndStillTicksIt) {
     EXPECT_EQ(breakpoints, 0);
 }
 
+// The check value of "Geheimnis" (tests/safety/crypto_test.cpp).
+constexpr char kGeheimnis[] = "3rZNvXFCS+TW/PAs9UGHYw==";
+
+// The user types into the start's password prompt and presses a button.
+void AnswerPrompt(const std::optional<std::string>& typed) {
+    widgets::Headless().AnswerModal([typed](widgets::TForm& form) {
+        auto& prompt = dynamic_cast<safety::TDlgPass&>(form);
+        if (!typed) return prompt.CancelBtn->PerformClick();
+        prompt.Edit1->TypeText(*typed);
+        prompt.OKBtn->PerformClick();
+    });
+}
+
+TEST_F(StartupTest, WithoutAPasswordNoPromptShows) {
+    ASSERT_NE(Start(), nullptr);
+    EXPECT_TRUE(widgets::Headless().Modals().empty());
+}
+
 TEST_F(StartupTest, WindowsNtIsRefusedAfterThePasswordGate) {
-    bool asked = false;
-    app::StartHooks().passUses = [&] {
-        asked = true;
-        return false;
-    };
+    safety::WriteCheckLine(kGeheimnis);
+    AnswerPrompt(std::string("Geheimnis"));
     machine.Fake()->system().SetVersion(platform::VersionRecord{4, 0, 1381, platform::kPlatformNT, "Service Pack 6"});
     EXPECT_EQ(Start(), nullptr);
-    EXPECT_TRUE(asked);
+    EXPECT_EQ(widgets::Headless().Modals(), std::vector<std::string>{"TDlgPass"});
     EXPECT_EQ(app::MainWindow(), nullptr);
     const auto& messages = widgets::Headless().Messages();
     ASSERT_EQ(messages.size(), 1u);
@@ -107,10 +124,11 @@ struct GateCase {
 class PasswordGateTest : public StartupTest, public ::testing::WithParamInterface<GateCase> {};
 
 TEST_P(PasswordGateTest, AccessFollowsThePrompt) {
-    app::StartHooks().passUses = [] { return true; };
-    app::StartHooks().askPassword = [] { return GetParam().typed; };
-    app::StartHooks().onlyReadWnd = [](const std::string& text) { return text == "Geheim"; };
+    safety::WriteCheckLine(kGeheimnis);
+    AnswerPrompt(GetParam().typed);
     EXPECT_EQ(Start() != nullptr, GetParam().starts);
+    EXPECT_EQ(widgets::Headless().Modals(), std::vector<std::string>{"TDlgPass"});
+    EXPECT_EQ(app::MainWindow() != nullptr, GetParam().starts);
     const auto& messages = widgets::Headless().Messages();
     ASSERT_EQ(messages.size(), GetParam().message ? 1u : 0u);
     if (GetParam().message) {
@@ -118,13 +136,16 @@ TEST_P(PasswordGateTest, AccessFollowsThePrompt) {
                   "Sie haben ein nicht korrektes Passwort eingetragen. Das Programm \r"
                   "wird aus Sicherheitsgründen beendet.");
         EXPECT_EQ(messages[0].icon, widgets::miInformation);
+        EXPECT_EQ(messages[0].caption, "quellwerk");  // the title is set only after the gate
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, PasswordGateTest,
                          ::testing::Values(GateCase{"Cancelled", std::nullopt, false, false},
-                                           GateCase{"Wrong", std::string("falsch"), false, true},
-                                           GateCase{"Right", std::string("Geheim"), true, false}),
+                                           GateCase{"Wrong", std::string("Geheimnix"), false, true},
+                                           GateCase{"OtherCase", std::string("geheimnis"), false, true},
+                                           GateCase{"Empty", std::string(), false, true},
+                                           GateCase{"Right", std::string("Geheimnis"), true, false}),
                          [](const ::testing::TestParamInfo<GateCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

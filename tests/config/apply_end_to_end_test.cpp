@@ -16,59 +16,6 @@ using platform::ValueType;
 
 namespace {
 
-struct ManagedValue {
-    RootKey root;
-    const char* key;
-    const char* name;
-};
-
-// The registry values the program manages, and their neighbours.
-const ManagedValue kValues[] = {
-    {RootKey::CurrentUser, "Control Panel\\Sound", "Beep"},
-    {RootKey::CurrentUser, "Control Panel\\Sound", "ExtendedSounds"},
-    {RootKey::LocalMachine, "System\\CurrentControlSet\\Control\\FileSystem", "NameNumericTail"},
-    {RootKey::LocalMachine, "System\\CurrentControlSet\\Control\\FileSystem", "Win31FileSystem"},
-    {RootKey::CurrentUser, "Control Panel\\Mouse", "SnapToDefaultButton"},
-    {RootKey::CurrentUser, "Control Panel\\Mouse", "DoubleClickSpeed"},
-    {RootKey::ClassesRoot, ".bmp", ""},
-    {RootKey::ClassesRoot, "Paint.Picture\\DefaultIcon", ""},
-    {RootKey::ClassesRoot, "Paint.Picture\\DefaultIcon", "oldicon"},
-    {RootKey::CurrentUser, "Control Panel\\desktop", "SmoothScroll"},
-    {RootKey::CurrentUser, "Control Panel\\desktop", "FontSmoothing"},
-    {RootKey::CurrentUser, "Control Panel\\desktop", "ScreenSaveActive"},
-    {RootKey::CurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced",
-     "StartMenuScrollPrograms"},
-    {RootKey::CurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced", "NoNetcrawling"},
-    {RootKey::CurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced", "ShowInfoTip"},
-    {RootKey::LocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "RegisteredOwner"},
-    {RootKey::LocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "RegisteredOrganization"},
-    {RootKey::LocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "Version"},
-    {RootKey::LocalMachine, "Network\\Logon", "MustBeValidated"},
-    {RootKey::LocalMachine, "Network\\Logon", "PrimaryProvider"},
-    {RootKey::CurrentUser, "Software\\Microsoft\\Internet Explorer\\Main", "FullScreen"},
-    {RootKey::CurrentUser, "Software\\Microsoft\\Internet Explorer\\Main", "Start Page"},
-};
-
-using Dump = std::map<std::string, std::string>;
-
-std::string Describe(const std::optional<platform::RegValue>& value) {
-    if (!value) return "<missing>";
-    return std::to_string(static_cast<int>(value->type)) + ":" + value->data;
-}
-
-Dump TakeDump(const TestMachine& machine) {
-    Dump dump;
-    for (const ManagedValue& v : kValues) {
-        dump[std::string(v.key) + "\\" + v.name] = Describe(RegGet(v.root, v.key, v.name));
-    }
-    for (const char* file : {"win.ini", "system.ini", "msdos.sys", "logo.sys", "logos.sys", "logow.sys"}) {
-        dump[file] = machine.Get(SystemFile(file));
-    }
-    const auto drag = machine.P().system().GetSystemParameterFlag(platform::kSpiGetDragFullWindows);
-    dump["DragFullWindows"] = drag ? (*drag ? "1" : "0") : "?";
-    return dump;
-}
-
 std::string Lines(const std::vector<std::string>& lines) {
     std::string text;
     for (const auto& line : lines) text += line + "\n";
@@ -103,7 +50,7 @@ std::string Edited(const std::string& file, const std::map<std::string, std::str
 TEST(ApplyEndToEnd, ExactlyTheChangedSettingsDiffer) {
     TestMachine machine;
     InstallSample98(machine);
-    const Dump before = TakeDump(machine);
+    const MachineDump before = TakeMachineDump(machine);
     const std::string folder = machine.Dir();
 
     config::CreateTempConfig(folder);
@@ -136,9 +83,9 @@ TEST(ApplyEndToEnd, ExactlyTheChangedSettingsDiffer) {
     machine.Put(folder + "Logo.bmp", newLogo);
 
     config::SetChangedSettings(folder);
-    const Dump after = TakeDump(machine);
+    const MachineDump after = TakeMachineDump(machine);
 
-    Dump expected = before;
+    MachineDump expected = before;
     const auto sz = [](const std::string& text) { return "1:" + text + std::string(1, '\0'); };
     const auto dword = [](uint32_t n) { return "4:" + platform::DwordData(n); };
     expected["Control Panel\\Sound\\Beep"] = sz("No");

@@ -196,25 +196,6 @@ TEST_F(ApplySettingsTest, ReadOnlySystemIniGetsBothChangesAndStaysReadOnly) {
     EXPECT_EQ(TIniFile(systemIni).ReadString("NonWindowsApp", "DisablePositionSave", "-"), "1");
 }
 
-TEST_F(ApplySettingsTest, MissingOrGarbageTempConfigAppliesTheDefaults) {
-    for (const std::string& content : {std::string(), std::string("\x01\x02garbage\xff\r\n[[[\r\n=\r\n", 20)}) {
-        platform::FileSystem& files = machine.P().files();
-        files.DeleteFile(machine.Path("tmpcfg32.twc"));
-        if (!content.empty()) machine.Put(machine.Path("tmpcfg32.twc"), content);
-        files.DeleteFile(machine.Path("tmpcfg.twc"));
-        const std::string msdosBefore = machine.Get(SystemFile("msdos.sys"));
-        ASSERT_NO_THROW(Apply());
-        EXPECT_EQ(machine.Get(SystemFile("msdos.sys")), msdosBefore);
-        EXPECT_EQ(Text(RootKey::CurrentUser, kSound, "Beep"), "No");
-        EXPECT_EQ(Reg(RootKey::CurrentUser, kDesktop, "SmoothScroll")->data, platform::DwordData(1));
-        EXPECT_EQ(Reg(RootKey::LocalMachine, kFs, "NameNumericTail")->data, std::string("\x01\x00", 2));
-        EXPECT_EQ(Text(RootKey::CurrentUser, kDesktop, "FontSmoothing"), "0");
-        EXPECT_EQ(Text(RootKey::LocalMachine, kVersion, "RegisteredOwner"), "");
-        EXPECT_EQ(TIniFile(SystemFile("win.ini")).ReadString("Options", "NoEndLogo", "-"), "0");
-        EXPECT_EQ(TIniFile(SystemFile("system.ini")).ReadString("386Enh", "FileSysChange", "-"), "-");
-    }
-}
-
 TEST_F(ApplySettingsTest, BootOptionsReplaceMsdosSysAndKeepItsAttributes) {
     const std::string copy = machine.Path("tmpcfg.twc");
     TIniFile(copy).WriteInteger("Options", "BootGUI", 0);

@@ -119,29 +119,91 @@ TEST_F(BigIniFileTest, CtrlZLineIsNotKept) {
     EXPECT_EQ(machine.Get(file), "[S]\r\nA=2\r\n\r\n");
 }
 
-TEST_F(BigIniFileTest, NamesAndValuesKeepTheirBlanksAndSplitAtTheFirstEquals) {
+TEST_F(BigIniFileTest, NamesAreFoundWithoutTheirBlanksAndValuesKeepThem) {
     machine.Put(file, "[S]\r\nKey = a=b \r\nPlain\r\n=x\r\n");
     TBigIniFile ini(file);
-    EXPECT_EQ(ini.ReadString("S", "Key ", "-"), " a=b ");
-    EXPECT_EQ(ini.ReadString("S", "Key", "-"), "-");
+    EXPECT_EQ(ini.ReadString("S", "Key", "-"), " a=b ");
+    EXPECT_EQ(ini.ReadString("S", "\tkey ", "-"), " a=b ");
     EXPECT_EQ(ini.ReadString("S", "Plain", "-"), "-");
     std::vector<std::string> keys{"before"};
     ini.ReadSection("s", keys);
     ini.ReadSection("absent", keys);
-    EXPECT_EQ(keys, (std::vector<std::string>{"before", "Key ", ""}));
+    EXPECT_EQ(keys, (std::vector<std::string>{"before", "Key", ""}));
 }
+
+// Files as Windows reads them: the profile functions find a key whatever
+// the blanks around its name, take a header with blanks or a comment after
+// it, and end a line at CR, LF or both. A write must reach the line that
+// Windows reads, and leave every other line as it stood.
+struct EditCase {
+    const char* label;
+    std::string before;
+    const char* section;
+    const char* key;
+    const char* value;  // nullptr: remove the key
+    std::string after;  // empty: the file is not written
+};
+
+void PrintTo(const EditCase& c, std::ostream* os) { *os << c.label; }
+
+class BigIniEditTest : public BigIniFileTest, public ::testing::WithParamInterface<EditCase> {};
+
+TEST_P(BigIniEditTest, ChangesTheLineThatWindowsReads) {
+    const EditCase& c = GetParam();
+    machine.Put(file, c.before);
+    {
+        TBigIniFile ini(file);
+        if (c.value) {
+            ini.WriteString(c.section, c.key, c.value);
+        } else {
+            ini.DeleteKey(c.section, c.key);
+        }
+        EXPECT_EQ(ini.Changed(), !c.after.empty());
+    }
+    EXPECT_EQ(machine.Get(file), c.after.empty() ? c.before : c.after);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, BigIniEditTest,
+    ::testing::Values(
+        EditCase{"BlanksAroundTheEquals", "[Options]\r\nNoEndLogo = 1\r\nX=1\r\n", "Options", "NoEndLogo", "0",
+                 "[Options]\r\nNoEndLogo=0\r\nX=1\r\n\r\n"},
+        EditCase{"TabBeforeTheName", "[Options]\r\n\tNoEndLogo=1\r\n", "Options", "NoEndLogo", "0",
+                 "[Options]\r\nNoEndLogo=0\r\n\r\n"},
+        EditCase{"OtherCaseAndBlanks", "[386Enh]\r\n filesyschange\t= off\r\n", "386Enh", "FileSysChange", "off",
+                 "[386Enh]\r\nFileSysChange=off\r\n\r\n"},
+        EditCase{"RemovesTheBlankedKey", "[386Enh]\r\nebios=*ebios\r\nFileSysChange = off\r\n", "386Enh",
+                 "FileSysChange", nullptr, "[386Enh]\r\nebios=*ebios\r\n\r\n"},
+        EditCase{"SameValueWithBlanksIsNoChange", "[Options]\n\tNoEndLogo = 1 \n", "Options", "NoEndLogo", "1", ""},
+        EditCase{"TrailingBlanksAfterHeader", "[Options]\r\nA=1\r\n[Colors] \r\nWindow=255\r\n", "Colors", "Menu", "1",
+                 "[Options]\r\nA=1\r\n\r\n[Colors] \r\nWindow=255\r\nMenu=1\r\n\r\n"},
+        EditCase{"CommentAfterHeader", "[386Enh] ; Treiber\r\nebios=*ebios\r\n", "386Enh", "FileSysChange", "off",
+                 "[386Enh] ; Treiber\r\nebios=*ebios\r\nFileSysChange=off\r\n\r\n"},
+        EditCase{"LeadingBlanksBeforeHeader", "[A]\r\nk=1\r\n  [Options]\r\nB=2\r\n", "Options", "C", "3",
+                 "[A]\r\nk=1\r\n\r\n  [Options]\r\nB=2\r\nC=3\r\n\r\n"},
+        EditCase{"BlanksInsideTheBrackets", "[ Options ]\r\nB=2\r\n", "Options", "B", "3",
+                 "[ Options ]\r\nB=3\r\n\r\n"},
+        EditCase{"NoClosingBracketIsAnEntry", "[A]\r\n[Options\r\n", "Options", "B", "1",
+                 "[A]\r\n[Options\r\n\r\n[Options]\r\nB=1\r\n\r\n"},
+        EditCase{"LoneCrLines", "; Kopf\r[Options]\rNoEndLogo=1\rNoDownMessage=0\r", "Options", "NoEndLogo", "0",
+                 "; Kopf\r\n[Options]\r\nNoEndLogo=0\r\nNoDownMessage=0\r\n\r\n"},
+        EditCase{"MixedLineEnds", "[A]\nk=1\r[Options]\r\nB=2\n\rC=3", "Options", "C", "4",
+                 "[A]\r\nk=1\r\n\r\n[Options]\r\nB=2\r\nC=4\r\n\r\n"},
+        EditCase{"ByteOrderMarkStays", "\xEF\xBB\xBF[Options]\r\nA=1\r\n", "Options", "B", "1",
+                 "\xEF\xBB\xBF[Options]\r\nA=1\r\nB=1\r\n\r\n"}),
+    [](const ::testing::TestParamInfo<EditCase>& info) { return std::string(info.param.label); });
 
 TEST_F(BigIniFileTest, ContentOutsideTheModelSurvivesARewrite) {
     const std::string longLine = "Long=" + std::string(300, 'x');
-    const std::string garbage = std::string("Bin=\x01\x02\xff\xfe", 8) + "\r" + "mid";
-    machine.Put(file, "preamble text\r\n; header comment\n[A]\r\n" + longLine + "\nK=1\r\n" + garbage +
+    const std::string binary = std::string("Bin=\x01\x02\xff\xfe", 8);
+    machine.Put(file, "preamble text\r\n; header comment\n[A]\r\n" + longLine + "\nK=1\r\n" + binary +
                           "\r\n[a]\r\nDup=1\r\n[B]\r\nZ=9");
     {
         TBigIniFile ini(file);
         EXPECT_EQ(ini.ReadString("A", "Long", "").size(), 250u);
         ini.WriteString("B", "Z", "10");
     }
-    EXPECT_EQ(machine.Get(file), "preamble text\r\n; header comment\r\n[A]\r\n" + longLine + "\r\nK=1\r\n" + garbage +
+    EXPECT_EQ(machine.Get(file), "preamble text\r\n; header comment\r\n[A]\r\n" + longLine + "\r\nK=1\r\n" + binary +
                                      "\r\n\r\n[a]\r\nDup=1\r\n\r\n[B]\r\nZ=10\r\n\r\n");
 }
 

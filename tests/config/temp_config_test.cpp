@@ -137,6 +137,13 @@ INSTANTIATE_TEST_SUITE_P(
                    "WinSets", "MinAnim", "1"},
         SourceCase{"OwnerMissing", RootKey::LocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion",
                    "RegisteredOwner", std::nullopt, "WinSets", "Owner", ""},
+        // Text comes back from the temp config exactly as it was.
+        SourceCase{"OwnerWithBlanks", RootKey::LocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion",
+                   "RegisteredOwner", Sz("  Owner Name "), "WinSets", "Owner", "  Owner Name "},
+        SourceCase{"OrganizationInQuotes", RootKey::LocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion",
+                   "RegisteredOrganization", Sz("\"Firma GmbH\""), "WinSets", "Organ", "\"Firma GmbH\""},
+        SourceCase{"OwnerInSingleQuotes", RootKey::LocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion",
+                   "RegisteredOwner", Sz("'O'"), "WinSets", "Owner", "'O'"},
         SourceCase{"LogonOne", RootKey::LocalMachine, kLogon, "MustBeValidated", Dword(1), "NetSets", "NoCancel", "1"},
         SourceCase{"LogonMissing", RootKey::LocalMachine, kLogon, "MustBeValidated", std::nullopt, "NetSets",
                    "NoCancel", kNotWritten},

@@ -7,8 +7,25 @@
 # Every wait is a bounded poll; nothing here relies on a fixed sleep.
 
 qw_wine_dir=/usr/lib/wine
+# One wineserver serves the 64-bit and the 32-bit Wine alike.
 qw_wineserver=$qw_wine_dir/wineserver64
 [ -x "$qw_wineserver" ] || qw_wineserver=wineserver
+
+# qw_use_build BUILD: the build whose program runs, and so its Wine:
+#   win64  build/win64, 64-bit Wine (cmake/wine-run.sh), build/wineprefix,
+#          a private copy in QW_WINEPREFIX;
+#   win32  the product, build/win32, 32-bit Wine (cmake/wine32-run.sh),
+#          build/wineprefix32, a private copy in QW_WINEPREFIX32.
+# Sourcing picks QW_PROGRAM_BUILD, default win64.
+qw_use_build() {
+  case $1 in
+    win64) qw_wine_run=$qw_repo/cmake/wine-run.sh qw_prefix_var=QW_WINEPREFIX qw_prefix_name=wineprefix ;;
+    win32) qw_wine_run=$qw_repo/cmake/wine32-run.sh qw_prefix_var=QW_WINEPREFIX32 qw_prefix_name=wineprefix32 ;;
+    *) echo "no such program build: $1 (win64 or win32)" >&2; return 1 ;;
+  esac
+  qw_program_build=$1
+}
+qw_use_build "${QW_PROGRAM_BUILD:-win64}" || return 1
 
 # The window sizes the program is known by (borderless: window = client).
 qw_splash_size="530 400"
@@ -22,20 +39,20 @@ qw_now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
 
 # qw_lay_out_program_folder DIR [EXE]: the folder as an installation lays it
 # out: quellwerk.exe, the tips, the modules that are built and the program's
-# data files that exist. No qw32break.cfg: the start-up breakpoint option then
-# takes its default.
+# data files that exist, all of the build in use. No qw32break.cfg: the
+# start-up breakpoint option then takes its default.
 qw_lay_out_program_folder() {
-  local dir=$1 exe=${2:-${QW_PROGRAM_EXE:-$qw_repo/build/win64/app/quellwerk.exe}} f
+  local build=$qw_repo/build/$qw_program_build f
+  local dir=$1 exe=${2:-${QW_PROGRAM_EXE:-$build/app/quellwerk.exe}}
   if [ ! -f "$exe" ]; then
-    echo "program folder: no program at $exe (build the win64 target quellwerk first)" >&2
+    echo "program folder: no program at $exe (build the $qw_program_build target quellwerk first)" >&2
     return 1
   fi
   rm -rf "$dir"
   mkdir -p "$dir"
   cp "$exe" "$dir/quellwerk.exe"
   cp "$qw_repo/res/qw32tt.tip" "$dir/"
-  for f in "$qw_repo"/build/win64/modules/*.dll "$qw_repo"/build/win64/modules/*.ocx \
-           "$qw_repo"/build/win64/modules/*.exe; do
+  for f in "$build"/modules/*.dll "$build"/modules/*.ocx "$build"/modules/*.exe; do
     [ -f "$f" ] && cp "$f" "$dir/"
   done
   for f in quellwerk.hlp bestellen.pdf; do
@@ -75,23 +92,29 @@ qw_stop_xvfb() {
 }
 
 # qw_private_prefix DIR [SOURCE]: a copy of the set-up's prefix (with the
-# sample machine; default build/wineprefix) that a run may change and throw
-# away; it becomes QW_WINEPREFIX. Xvfb runs no window manager, so Wine's
-# windows are made unmanaged: a managed window would wait two seconds for a
-# window manager at every show and hide.
+# sample machine; default build/wineprefix, or build/wineprefix32 for the
+# product) that a run may change and throw away; it becomes QW_WINEPREFIX
+# (QW_WINEPREFIX32). Xvfb runs no window manager, so Wine's windows are made
+# unmanaged: a managed window would wait two seconds for a window manager at
+# every show and hide.
 qw_private_prefix() {
-  local dir=$1 source=${2:-$qw_repo/build/wineprefix}
+  local dir=$1 source=${2:-$qw_repo/build/$qw_prefix_name}
   [ -f "$source/system.reg" ] || { echo "no Wine prefix in $source (run tools/setup.sh)" >&2; return 1; }
   rm -rf "$dir"
   cp -a "$source" "$dir" || return 1
-  export QW_WINEPREFIX=$dir
-  "$qw_repo/cmake/wine-run.sh" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+  export "$qw_prefix_var=$dir"
+  "$qw_wine_run" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
 }
 
-# Ends every Wine process of the prefix in QW_WINEPREFIX.
+# The private prefix in use, if any.
+qw_current_prefix() { printf '%s' "${!qw_prefix_var:-}"; }
+
+# Ends every Wine process of the private prefix in use.
 qw_stop_wine() {
-  [ -n "${QW_WINEPREFIX:-}" ] || return 0
-  WINEPREFIX=$QW_WINEPREFIX timeout 30 "$qw_wineserver" -k 2>/dev/null || true
+  local prefix
+  prefix=$(qw_current_prefix)
+  [ -n "$prefix" ] || return 0
+  WINEPREFIX=$prefix timeout 30 "$qw_wineserver" -k 2>/dev/null || true
 }
 
 # qw_end_run [WORKDIR]: stops the program, its Wine session and the display,
@@ -106,13 +129,14 @@ qw_end_run() {
   [ -z "${1:-}" ] || rm -rf "$1"
 }
 
-# qw_start_program FOLDER: starts FOLDER/quellwerk.exe under Wine, from its
-# folder, in the background. Sets qw_program_pid: the Wine process itself
-# (each step execs the next), which Wine also writes as _NET_WM_PID.
+# qw_start_program FOLDER: starts FOLDER/quellwerk.exe under the Wine of the
+# build in use, from its folder, in the background. Sets qw_program_pid: the
+# Wine process itself (each step execs the next), which Wine also writes as
+# _NET_WM_PID.
 qw_program_pid=
 qw_start_program() {
   local folder=$1
-  (cd "$folder" && exec "$qw_repo/cmake/wine-run.sh" "$folder/quellwerk.exe") &
+  (cd "$folder" && exec "$qw_wine_run" "$folder/quellwerk.exe") &
   qw_program_pid=$!
 }
 

@@ -12,8 +12,10 @@
 # folder, waits only with bounded polls, and stops what it started also when
 # it fails. The last line says "N passed, N failed".
 #
-# Environment: QW_PROGRAM_EXE (default build/win64/app/quellwerk.exe),
-# QW_GUI_TIMEOUT (seconds for each wait, default 60).
+# Environment: QW_PROGRAM_BUILD (win64, the default, under 64-bit Wine; or
+# win32, the product, under 32-bit Wine on build/wineprefix32), QW_PROGRAM_EXE
+# (default build/<build>/app/quellwerk.exe), QW_GUI_TIMEOUT (seconds for each
+# wait, default 60).
 set -uo pipefail
 
 qw_repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
@@ -79,7 +81,7 @@ ended_early() {
 
 # --- set-up: display, prefix, program folder --------------------------------
 if ! qw_start_xvfb "$work"; then fail "Xvfb did not start"; finish; fi
-echo "gui: display $DISPLAY, prefix and program folder in $work"
+echo "gui: build $qw_program_build, display $DISPLAY, prefix and program folder in $work"
 if ! qw_private_prefix "$work/prefix"; then fail "no copy of the Wine prefix"; finish; fi
 if ! qw_lay_out_program_folder "$folder"; then fail "no program folder"; finish; fi
 drive_c=$work/prefix/drive_c

@@ -39,7 +39,8 @@ std::string SystemFile(const std::string& name) {
 
 void InstallSample98(const TestMachine& machine) {
     platform::FileSystem& files = machine.P().files();
-    for (const char* name : {"msdos.sys", "logo.sys", "logos.sys", "logow.sys", "win.ini", "system.ini"}) {
+    for (const char* name :
+         {"msdos.sys", "logo.sys", "logos.sys", "logow.sys", "win.ini", "system.ini", "sysbtnc.dll"}) {
         const std::string target = SystemFile(name);
         files.SetAttributes(target, platform::attr::Normal);
         machine.Put(target, SourceFile(std::string("res/sample98/") + name));
@@ -77,6 +78,62 @@ void RegSet(RootKey root, const std::string& key, const std::string& name, platf
 
 void RegDelete(RootKey root, const std::string& key, const std::string& name) {
     if (auto k = platform::Get().registry().OpenKey(root, key, false)) k->DeleteValue(name);
+}
+
+namespace {
+
+struct ManagedValue {
+    RootKey root;
+    const char* key;
+    const char* name;
+};
+
+// The registry values the program manages, and their neighbours.
+const ManagedValue kValues[] = {
+    {RootKey::CurrentUser, "Control Panel\\Sound", "Beep"},
+    {RootKey::CurrentUser, "Control Panel\\Sound", "ExtendedSounds"},
+    {RootKey::LocalMachine, "System\\CurrentControlSet\\Control\\FileSystem", "NameNumericTail"},
+    {RootKey::LocalMachine, "System\\CurrentControlSet\\Control\\FileSystem", "Win31FileSystem"},
+    {RootKey::CurrentUser, "Control Panel\\Mouse", "SnapToDefaultButton"},
+    {RootKey::CurrentUser, "Control Panel\\Mouse", "DoubleClickSpeed"},
+    {RootKey::ClassesRoot, ".bmp", ""},
+    {RootKey::ClassesRoot, "Paint.Picture\\DefaultIcon", ""},
+    {RootKey::ClassesRoot, "Paint.Picture\\DefaultIcon", "oldicon"},
+    {RootKey::CurrentUser, "Control Panel\\desktop", "SmoothScroll"},
+    {RootKey::CurrentUser, "Control Panel\\desktop", "FontSmoothing"},
+    {RootKey::CurrentUser, "Control Panel\\desktop", "ScreenSaveActive"},
+    {RootKey::CurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced",
+     "StartMenuScrollPrograms"},
+    {RootKey::CurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced", "NoNetcrawling"},
+    {RootKey::CurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced", "ShowInfoTip"},
+    {RootKey::LocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "RegisteredOwner"},
+    {RootKey::LocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "RegisteredOrganization"},
+    {RootKey::LocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "Version"},
+    {RootKey::LocalMachine, "Network\\Logon", "MustBeValidated"},
+    {RootKey::LocalMachine, "Network\\Logon", "PrimaryProvider"},
+    {RootKey::CurrentUser, "Software\\Microsoft\\Internet Explorer\\Main", "FullScreen"},
+    {RootKey::CurrentUser, "Software\\Microsoft\\Internet Explorer\\Main", "Start Page"},
+};
+
+std::string Describe(const std::optional<platform::RegValue>& value) {
+    if (!value) return "<missing>";
+    return std::to_string(static_cast<int>(value->type)) + ":" + value->data;
+}
+
+}  // namespace
+
+MachineDump TakeMachineDump(const TestMachine& machine) {
+    MachineDump dump;
+    for (const ManagedValue& v : kValues) {
+        dump[std::string(v.key) + "\\" + v.name] = Describe(RegGet(v.root, v.key, v.name));
+    }
+    for (const char* file : {"win.ini", "system.ini", "msdos.sys", "logo.sys", "logos.sys", "logow.sys"}) {
+        dump[file] = machine.Get(SystemFile(file));
+        dump[std::string(file) + " attributes"] = std::to_string(RhsAttributes(SystemFile(file)));
+    }
+    const auto drag = machine.P().system().GetSystemParameterFlag(platform::kSpiGetDragFullWindows);
+    dump["DragFullWindows"] = drag ? (*drag ? "1" : "0") : "?";
+    return dump;
 }
 
 std::vector<std::string> NonBlankLines(const std::string& text) {

@@ -3,6 +3,7 @@
 // values that the program reads.
 #pragma once
 
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -20,7 +21,7 @@ std::string SourceFile(const std::string& relative);
 void InstallSample98(const TestMachine& machine);
 
 // The Windows path where the sample machine keeps a system file.
-std::string SystemFile(const std::string& name);  // "msdos.sys", "win.ini", ...
+std::string SystemFile(const std::string& name);  // "msdos.sys", "win.ini", "sysbtnc.dll", ...
 
 // The read-only, hidden and system attributes of a file. Wine reports every
 // file as archived, so tests compare only these three.
@@ -32,6 +33,14 @@ std::optional<platform::RegValue> RegGet(platform::RootKey root, const std::stri
 void RegSet(platform::RootKey root, const std::string& key, const std::string& name, platform::ValueType type,
             const std::string& data);
 void RegDelete(platform::RootKey root, const std::string& key, const std::string& name);
+
+// Everything that applying may touch, and the neighbours it must not: the
+// managed registry values and some beside them (type and bytes, or
+// "<missing>"), the bytes and the read-only, hidden and system attributes
+// of the system files, and the full-window dragging parameter. Keyed by
+// "key\\name", "file" and "file attributes".
+using MachineDump = std::map<std::string, std::string>;
+MachineDump TakeMachineDump(const TestMachine& machine);
 
 // The lines of a text file that are not blank, with line ends taken off.
 std::vector<std::string> NonBlankLines(const std::string& text);

@@ -45,6 +45,7 @@ public:
     platform::FileSystem& files() override { return files_; }
     platform::System& system() override { return inner_.system(); }
     platform::Shell& shell() override { return inner_.shell(); }
+    platform::ActiveX& activex() override { return inner_.activex(); }
 
 private:
     static bool Hit(const PathTest& test, const std::string& path) { return test && test(path); }

@@ -1,9 +1,10 @@
 #include "platform/win32/win32_activex.h"
 
+// clang-format off
+#include "platform/win32/win32_api.h"
 #include <ole2.h>
 #include <oleauto.h>
-
-#include "platform/win32/win32_api.h"
+// clang-format on
 
 namespace platform::win32 {
 

@@ -1,8 +1,9 @@
 #include "platform/win32/win32_shell.h"
 
-#include <shellapi.h>
-
+// clang-format off
 #include "platform/win32/win32_api.h"
+#include <shellapi.h>
+// clang-format on
 
 namespace platform::win32 {
 

@@ -165,6 +165,7 @@ if run_part "win64 build" build_preset win64; then
   run_part "win64 tests under Wine" wine_tests
   run_part "GUI test under Wine" env QW_PROGRAM_BUILD=win64 bash tests/gui/start_and_close.sh
   run_part "GUI password and options" env QW_PROGRAM_BUILD=win64 bash tests/gui/password_and_options.sh
+  run_part "GUI hosted and order pages" env QW_PROGRAM_BUILD=win64 bash tests/gui/hosted_pages.sh
 else
   skip_part "win64 tests under Wine" "the win64 build failed"
   skip_part "GUI test under Wine" "the win64 build failed"

@@ -59,6 +59,9 @@ bool BreakpointOnStart() {
 }  // namespace
 
 THalvornQuellwerk* StartProgram() {
+    // The hosted modules need OLE on this, the main thread; EndProgram
+    // ends it after the last page has gone.
+    platform::Get().activex().Initialize();
     if (!PasswordGate()) return nullptr;
 
     Application().Title = "Halvorn Quellwerk";
@@ -113,6 +116,7 @@ void EndProgram() {
     TButtTemplate* pictures = ButtTemplate();
     SetButtTemplate(nullptr);
     errors.Run([&] { TComponent::Free(pictures); });
+    errors.Run([] { platform::Get().activex().Uninitialize(); });
     errors.Rethrow();
 }
 

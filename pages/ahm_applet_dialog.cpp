@@ -63,7 +63,7 @@ bool TAHMAppletDialog::Execute() {
     if (owner && owner->Peer()) request.ownerWindow = owner->Peer()->NativeHandle();
     // The applet runs on its own; whether it started is not the page's
     // concern, as the control panel itself reports a missing applet.
-    platform::Get().shell().Execute(request);
+    platform::Get().shell().ExecuteEx(request);
     Beep();
     return false;
 }

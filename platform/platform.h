@@ -9,6 +9,7 @@
 // Text is Windows-1252 bytes in std::string.
 #pragma once
 
+#include "platform/activex.h"
 #include "platform/cabinet.h"
 #include "platform/code_page.h"
 #include "platform/file_access.h"
@@ -33,6 +34,7 @@ public:
     virtual CodePage& codePage() = 0;
     virtual RecycleBin& recycleBin() = 0;
     virtual Cabinet& cabinet() = 0;
+    virtual ActiveX& activex() = 0;
 };
 
 // The platform the program runs on. The win32 build installs the real one

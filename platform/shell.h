@@ -1,5 +1,5 @@
-// The shell: documents and web addresses opened the way Explorer opens
-// them.
+// The shell: documents, web addresses and programs started the way
+// Explorer starts them.
 #pragma once
 
 #include <cstdint>
@@ -9,15 +9,21 @@ namespace platform {
 
 constexpr int kSwShowNormal = 1;  // SW_SHOWNORMAL
 
-// The fields of SHELLEXECUTEINFOA that the program fills. An empty verb,
+// What the shell is asked to start: the parameters of ShellExecuteA and
+// the fields of SHELLEXECUTEINFOA that the program fills. An empty verb,
 // parameter text or folder is passed as null.
 struct ShellExecuteRequest {
     std::string verb;
-    std::string file;
+    std::string file;  // a document, a program or a web address
     std::string parameters;
     std::string directory;
     int show = kSwShowNormal;
-    uintptr_t ownerWindow = 0;  // HWND, 0 for none
+    uintptr_t ownerWindow = 0;  // HWND that owns what the shell shows, 0 for none
+
+    bool operator==(const ShellExecuteRequest& o) const {
+        return verb == o.verb && file == o.file && parameters == o.parameters && directory == o.directory &&
+               show == o.show && ownerWindow == o.ownerWindow;
+    }
 };
 
 class Shell {
@@ -26,9 +32,11 @@ public:
     // ShellExecuteA with the verb "open", shown normally: a document or a
     // web address. False when the shell could not open it.
     virtual bool ShellOpen(const std::string& target) = 0;
-    // ShellExecuteExA without waiting for the process it starts. False
-    // when the shell could not start it.
+    // ShellExecuteA with every parameter. False when it returns 32 or less.
     virtual bool Execute(const ShellExecuteRequest& request) = 0;
+    // ShellExecuteExA, not waiting for the process it starts. False when
+    // the shell could not start it.
+    virtual bool ExecuteEx(const ShellExecuteRequest& request) = 0;
 };
 
 }  // namespace platform

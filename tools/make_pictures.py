@@ -921,6 +921,48 @@ def write_pictures(out):
     save_bmp(tip_picture(), os.path.join(out, "tip.bmp"))
     write_page_pictures(out)
 
+    save_jpeg(order_picture(), os.path.join(out, "order_picture.jpg"))
+    save_bmp(bullet(), os.path.join(out, "bullet.bmp"))
+
+
+# ---------------------------------------------------------------------------
+# Product information page
+# ---------------------------------------------------------------------------
+ORDER_PICTURE = (160, 124)  # inside its frame at the top left of the page
+BULLET = 12
+
+
+def order_picture():
+    w, h = ORDER_PICTURE
+    img = vertical_gradient(w, h, [(0.0, (64, 120, 206)), (0.55, (36, 86, 176)), (1.0, (22, 58, 136))])
+    sheen(img, (0, 0, w, h), 36, 0.5)
+    # the box of the product, standing slightly turned
+    box = smooth_mask((w, h), lambda d, s: d.polygon(
+        [(x * s, y * s) for x, y in ((44, 22), (124, 16), (126, 104), (46, 110))], fill=255))
+    side = smooth_mask((w, h), lambda d, s: d.polygon(
+        [(x * s, y * s) for x, y in ((32, 28), (44, 22), (46, 110), (34, 104))], fill=255))
+    face = vertical_gradient(w, h, [(0.0, (250, 252, 255)), (1.0, (206, 218, 236))])
+    shadow = ImageChops.offset(box, 5, 4).filter(ImageFilter.GaussianBlur(3))
+    paint(img, (10, 24, 60), scale_mask(shadow, 0.6))
+    paint(img, face, box)
+    paint(img, (150, 168, 200), side)
+    draw_emblem(img, 85, 50, 9, ring_alpha=0.9)
+    f = font(11, True)
+    glow_text(img, (54, 76), "Quellwerk", f, (30, 70, 150))
+    f = font(9)
+    glow_text(img, (56, 92), "für Windows 9x", f, (70, 90, 130))
+    return img
+
+
+def bullet():
+    n = BULLET
+    m = smooth_mask((n, n), lambda d, s: d.ellipse((2 * s, 2 * s, (n - 2) * s, (n - 2) * s), fill=255))
+    face = vertical_gradient(n, n, [(0.0, (130, 186, 255)), (1.0, (26, 70, 166))])
+    pic = Image.new("RGB", (n, n), (192, 192, 192))  # silver, the page's colour
+    paint(pic, face, m)
+    paint(pic, KEY, m.point(lambda v: 255 if v < 110 else 0))
+    return pic
+
 
 # ---------------------------------------------------------------------------
 # Previews: the windows as the program will show them

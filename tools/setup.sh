@@ -69,6 +69,7 @@ packages=(
   clang libclang-rt-14-dev    # libFuzzer, ASan and LSan runtimes
   python3                     # tools/check_win9x_imports.py
   python3-pil                 # tools/make_pictures.py (for /usr/bin/python3)
+  python3-reportlab           # tools/make_order_form.py: bestellen.pdf
   fonts-dejavu-core           # tools/make_pictures.py: the wordmarks
 )
 
@@ -367,6 +368,15 @@ ensure_32bit_side() {
 }
 
 # ---------------------------------------------------------------------------
+# 7. The order form, laid into the program folder with the program
+# ---------------------------------------------------------------------------
+ensure_order_form() {
+  [ -f "$repo/res/bestellen.pdf" ] && return
+  say "order form: tools/make_order_form.py"
+  /usr/bin/python3 "$repo/tools/make_order_form.py" --out "$repo/res/bestellen.pdf"
+}
+
+# ---------------------------------------------------------------------------
 started=$(date +%s)
 ensure_packages
 ensure_locale
@@ -374,4 +384,5 @@ ensure_thirdparty
 ensure_wineprefix "$wineprefix" win64 wine64
 install_sample_machine "$wineprefix" win64
 ensure_32bit_side
+ensure_order_form
 say "ready in $(( $(date +%s) - started )) s"

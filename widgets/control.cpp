@@ -183,6 +183,11 @@ void TControl::HandleNeeded() {
     PeerCreatedHook();
 }
 
+uintptr_t TControl::NativeHandle() {
+    HandleNeeded();
+    return peer_ ? peer_->NativeHandle() : 0;
+}
+
 void TControl::DestroyPeer() {
     peer_.reset();
     peerCreated_ = false;

@@ -91,6 +91,8 @@ public:
     // Creates the peers of the parents and of this control, when a peer
     // factory is installed.
     void HandleNeeded();
+    // The native window handle after HandleNeeded(); 0 when headless.
+    uintptr_t NativeHandle();
     virtual void DestroyPeer();
 
     void Invalidate();

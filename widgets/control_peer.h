@@ -8,6 +8,7 @@
 // component's public operations (SetChecked, SetText, MouseDown, ...).
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "widgets/bitmap.h"
@@ -65,7 +66,8 @@ public:
     virtual void EndFrames() {}
     // Forms: drag the window as if by its caption.
     virtual void BeginWindowMove() {}
-    // The native window (an HWND), 0 for none.
+    // The window handle, for the services that need a parent window (the
+    // shell, a hosted control); 0 for a peer without a window of its own.
     virtual uintptr_t NativeHandle() const { return 0; }
 };
 

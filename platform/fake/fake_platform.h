@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "platform/fake/fake_activex.h"
 #include "platform/fake/fake_cabinet.h"
 #include "platform/fake/fake_code_page.h"
 #include "platform/fake/fake_file_access.h"
@@ -32,6 +33,7 @@ public:
     FakeCodePage& codePage() override { return codePage_; }
     FakeRecycleBin& recycleBin() override { return recycleBin_; }
     FakeCabinet& cabinet() override { return cabinet_; }
+    FakeActiveX& activex() override { return activex_; }
 
 private:
     FakeRegistry registry_;
@@ -43,6 +45,7 @@ private:
     FakeCodePage codePage_;
     FakeRecycleBin recycleBin_;
     FakeCabinet cabinet_;
+    FakeActiveX activex_;
 };
 
 }  // namespace platform::fake

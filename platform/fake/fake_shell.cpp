@@ -2,16 +2,24 @@
 
 namespace platform::fake {
 
-bool FakeShell::ShellOpen(const std::string& target) {
-    opens_.push_back(target);
+bool FakeShell::Starts(const std::string& target) const {
     const bool onDrive = target.size() >= 3 && target[1] == ':' && target[2] == '\\';
     return !onDrive || files_.Exists(target);
 }
 
+bool FakeShell::ShellOpen(const std::string& target) {
+    opens_.push_back(target);
+    return Starts(target);
+}
+
 bool FakeShell::Execute(const ShellExecuteRequest& request) {
+    executes_.push_back(request);
+    return Starts(request.file);
+}
+
+bool FakeShell::ExecuteEx(const ShellExecuteRequest& request) {
     launches_.push_back(request);
-    const bool bare = request.file.find_first_of(":\\") == std::string::npos;
-    return bare || files_.Exists(request.file);
+    return Starts(request.file);
 }
 
 }  // namespace platform::fake

@@ -1,5 +1,5 @@
-// The shell, recorded instead of carried out: every document or address
-// that the program opens is kept for the tests to look at.
+// The shell, recorded instead of carried out: every document, address or
+// program that the program starts is kept for the tests to look at.
 #pragma once
 
 #include <string>
@@ -15,20 +15,26 @@ public:
     explicit FakeShell(FakeFiles& files) : files_(files) {}
 
     // A document on a drive opens when it exists, as the real shell's
-    // does; anything else (a web address) opens.
+    // does; anything else (a web address, a program found on the path as
+    // "rundll32.exe" is) opens. The same rule holds for every request.
     bool ShellOpen(const std::string& target) override;
-    // Every request is kept; it starts when its file is a bare program
-    // name (found on the path, as "rundll32.exe" is) or exists.
     bool Execute(const ShellExecuteRequest& request) override;
+    bool ExecuteEx(const ShellExecuteRequest& request) override;
 
     // ------------------------------------------------ settings for tests
 
     const std::vector<std::string>& Opens() const { return opens_; }
+    // The requests of Execute (ShellExecuteA) and of ExecuteEx
+    // (ShellExecuteExA), each in order.
+    const std::vector<ShellExecuteRequest>& Executes() const { return executes_; }
     const std::vector<ShellExecuteRequest>& Launches() const { return launches_; }
 
 private:
+    bool Starts(const std::string& target) const;
+
     FakeFiles& files_;
     std::vector<std::string> opens_;
+    std::vector<ShellExecuteRequest> executes_;
     std::vector<ShellExecuteRequest> launches_;
 };
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/platform.h"
+#include "platform/win32/win32_activex.h"
 #include "platform/win32/win32_cabinet.h"
 #include "platform/win32/win32_code_page.h"
 #include "platform/win32/win32_file_access.h"
@@ -25,6 +26,7 @@ public:
     Win32CodePage& codePage() override { return codePage_; }
     Win32RecycleBin& recycleBin() override { return recycleBin_; }
     Win32Cabinet& cabinet() override { return cabinet_; }
+    Win32ActiveX& activex() override { return activex_; }
 
 private:
     Win32Registry registry_;
@@ -36,6 +38,7 @@ private:
     Win32CodePage codePage_;
     Win32RecycleBin recycleBin_;
     Win32Cabinet cabinet_;  // loads "cabinet.dll" when the platform is made, at start
+    Win32ActiveX activex_;
 };
 
 // The process's one real platform, installed as the current platform.

@@ -9,6 +9,7 @@ class Win32Shell : public Shell {
 public:
     bool ShellOpen(const std::string& target) override;
     bool Execute(const ShellExecuteRequest& request) override;
+    bool ExecuteEx(const ShellExecuteRequest& request) override;
 };
 
 }  // namespace platform::win32

@@ -19,8 +19,19 @@ TEST_F(PlatformShellTest, TheFakeRecordsEveryTargetInOrder) {
     EXPECT_TRUE(shell.ShellOpen(machine.Path("bestellen.pdf")));
     EXPECT_TRUE(shell.ShellOpen("http://www.halvorn.de"));
     EXPECT_FALSE(shell.ShellOpen(machine.Path("fehlt.pdf")));
-    EXPECT_EQ(machine.Fake()->shell().Opens(),
-              std::vector<std::string>({machine.Path("bestellen.pdf"), "http://www.halvorn.de", machine.Path("fehlt.pdf")}));
+    EXPECT_EQ(
+        machine.Fake()->shell().Opens(),
+        std::vector<std::string>({machine.Path("bestellen.pdf"), "http://www.halvorn.de", machine.Path("fehlt.pdf")}));
+}
+
+TEST_F(PlatformShellTest, ExecuteCarriesEveryParameterAndFailsOnAMissingDocument) {
+    platform::ShellExecuteRequest request;
+    request.file = machine.Path("fehlt.pdf");
+    request.directory = machine.Path("");
+    EXPECT_FALSE(machine.P().shell().Execute(request));
+    if (machine.IsFake()) {
+        EXPECT_EQ(machine.Fake()->shell().Executes(), std::vector<platform::ShellExecuteRequest>({request}));
+    }
 }
 
 }  // namespace
@@ -35,9 +46,9 @@ TEST(PlatformShellLaunchTest, TheFakeRecordsEveryLaunchWithAllItsFields) {
     request.file = "rundll32.exe";
     request.parameters = "shell32.dll,Control_RunDLL ";
     request.ownerWindow = 42;
-    EXPECT_TRUE(machine.P().shell().Execute(request));
+    EXPECT_TRUE(machine.P().shell().ExecuteEx(request));
     request.file = machine.Path("fehlt.exe");
-    EXPECT_FALSE(machine.P().shell().Execute(request));
+    EXPECT_FALSE(machine.P().shell().ExecuteEx(request));
     const auto& launches = machine.Fake()->shell().Launches();
     ASSERT_EQ(launches.size(), 2u);
     EXPECT_EQ(launches[0].verb, "open");

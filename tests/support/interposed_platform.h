@@ -49,6 +49,7 @@ public:
     platform::CodePage& codePage() override { return inner_.codePage(); }
     platform::RecycleBin& recycleBin() override { return inner_.recycleBin(); }
     platform::Cabinet& cabinet() override { return inner_.cabinet(); }
+    platform::ActiveX& activex() override { return inner_.activex(); }
 
 private:
     static bool Hit(const PathTest& test, const std::string& path) { return test && test(path); }

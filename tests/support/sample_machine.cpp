@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "platform/fake/fake_platform.h"
 #include "platform/file_access.h"
 #include "platform/regedit.h"
 
@@ -54,6 +55,11 @@ void InstallSample98(const TestMachine& machine) {
              {RootKey::CurrentUser, "Software\\Halvorn\\Quellwerk\\Options", "Exit"},
              {RootKey::CurrentUser, "Software\\Halvorn\\Quellwerk\\General", "ExitMode"}}) {
         RegDelete(root, key, name);
+    }
+    // The set-up registers the two hosted modules on the sample machine.
+    if (machine.IsFake()) {
+        machine.Fake()->activex().Register("{69DE8265-E4C4-11D4-895F-00E07D7246FD}");
+        machine.Fake()->activex().Register("{E94CC445-DCE9-11D4-895F-00E07D7246FD}");
     }
 }
 

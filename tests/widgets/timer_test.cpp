@@ -139,6 +139,7 @@ public:
     platform::CodePage& codePage() override { throw std::logic_error("no code page"); }
     platform::RecycleBin& recycleBin() override { throw std::logic_error("no recycle bin"); }
     platform::Cabinet& cabinet() override { throw std::logic_error("no cabinet"); }
+    platform::ActiveX& activex() override { throw std::logic_error("no ActiveX"); }
     StubSystem system_;
 };
 

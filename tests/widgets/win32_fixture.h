@@ -7,6 +7,7 @@
 
 #include <memory>
 
+#include "platform/win32/win32_platform.h"
 #include "tests/widgets/widgets_fixture.h"
 #include "widgets/application.h"
 #include "widgets/form.h"
@@ -23,6 +24,9 @@ inline HWND HandleOf(const widgets::TControl* control) {
 class Win32Test : public WidgetsTest {
 protected:
     Win32Test() {
+        // The components reach the system through the platform (a refused
+        // key beeps), as in the program.
+        platform::win32::InstallWin32Platform();
         try {
             native_ = std::make_unique<widgets::win32::Win32Widgets>();
         } catch (const std::exception&) {

@@ -115,6 +115,10 @@ std::string TBigIniFile::Serialize() const {
         for (const auto& entry : section.entries) out += entry.Text() + "\r\n";
         out += "\r\n";
     }
+    // Text that only looked like the UTF-8 mark after the blank lines that
+    // go stays away from the start: there Windows would read the whole file
+    // as UTF-8.
+    if (!byteOrderMark_ && out.compare(0, kByteOrderMark.size(), kByteOrderMark) == 0) out = "\r\n" + out;
     return out;
 }
 

@@ -216,7 +216,11 @@ class Rules:
         """('fail' | 'test' | 'warn' | 'known' | None, reason)."""
         dll = dll.lower()
         if dll not in self.dlls:
-            return "fail", "DLL not on Windows 95/98/ME"
+            why = "DLL not on Windows 95/98/ME"
+            test_why = self._match(self.test, dll, name) if test_programs else None
+            if test_why:
+                return "test", "%s; %s" % (why, test_why)
+            return "fail", why
         why = self._match(self.deny, dll, name)
         if why:
             test_why = self._match(self.test, dll, name) if test_programs else None

@@ -197,6 +197,10 @@ class Judges(Fixture):
                 self.rules, False, test_programs=True)
             other_dll = checker.check_file(self.write("d.exe", make_pe(imports=[("ws2_32.dll", ["socket"])])),
                                            self.rules, False, test_programs=True)
+            reader = [("Cabinet.dll", ["FDICreate", "FDICopy"])]
+            reader_shipped = checker.check_file(self.write("e.exe", make_pe(imports=reader)), self.rules, False)
+            reader_test = checker.check_file(self.write("f.exe", make_pe(imports=reader)), self.rules, False,
+                                             test_programs=True)
         text = out.getvalue()
         self.assertFalse(as_product, text)
         self.assertTrue(as_test, text)
@@ -205,6 +209,10 @@ class Judges(Fixture):
         self.assertFalse(beyond, text)
         self.assertIn("fail: kernel32.dll!FlsAlloc", text)
         self.assertFalse(other_dll, text)
+        # A DLL that Windows 9x lacks is test-only where a rule says so.
+        self.assertFalse(reader_shipped, text)
+        self.assertTrue(reader_test, text)
+        self.assertIn("test-only: Cabinet.dll!FDICopy", text)
 
     def test_header_versions_above_4_0_fail(self):
         cases = [((4, 0), (4, 0), True), ((5, 1), (4, 0), False), ((4, 0), (5, 2), False),

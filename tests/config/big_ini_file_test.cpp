@@ -190,7 +190,11 @@ INSTANTIATE_TEST_SUITE_P(
         EditCase{"MixedLineEnds", "[A]\nk=1\r[Options]\r\nB=2\n\rC=3", "Options", "C", "4",
                  "[A]\r\nk=1\r\n\r\n[Options]\r\nB=2\r\nC=4\r\n\r\n"},
         EditCase{"ByteOrderMarkStays", "\xEF\xBB\xBF[Options]\r\nA=1\r\n", "Options", "B", "1",
-                 "\xEF\xBB\xBF[Options]\r\nA=1\r\nB=1\r\n\r\n"}),
+                 "\xEF\xBB\xBF[Options]\r\nA=1\r\nB=1\r\n\r\n"},
+        // Found by the fuzzer: the mark's bytes after a blank line are text,
+        // and must not reach the start of the file when the blank line goes.
+        EditCase{"MarkBytesAfterABlankLineStayText", "\r\n\xEF\xBB\xBF\r\n[Options]\r\nA=1\r\n", "Options", "B",
+                 "1", "\r\n\xEF\xBB\xBF\r\n[Options]\r\nA=1\r\nB=1\r\n\r\n"}),
     [](const ::testing::TestParamInfo<EditCase>& info) { return std::string(info.param.label); });
 
 TEST_F(BigIniFileTest, ContentOutsideTheModelSurvivesARewrite) {

@@ -16,15 +16,7 @@ timeout_s=${QW_GUI_TIMEOUT:-60}
 work=$(mktemp -d "${TMPDIR:-/tmp}/quellwerk-gui.XXXXXX")
 folder=$work/program
 
-passed=0
-failed=0
-pass() { passed=$((passed + 1)); echo "PASS: $*"; }
-fail() { failed=$((failed + 1)); echo "FAIL: $*"; }
-finish() {
-  echo "$passed passed, $failed failed"
-  [ "$failed" -eq 0 ]
-  exit
-}
+qw_checks
 trap 'qw_end_run "$work"' EXIT
 trap 'exit 130' INT TERM
 

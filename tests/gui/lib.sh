@@ -35,6 +35,20 @@ qw_main_caption="Halvorn Quellwerk"
 qw_close_x=519
 qw_close_y=17
 
+# qw_checks: the counters of a GUI test and its pass, fail and finish
+# (which prints "N passed, N failed" and exits non-zero after a failure).
+qw_checks() {
+  passed=0
+  failed=0
+  pass() { passed=$((passed + 1)); echo "PASS: $*"; }
+  fail() { failed=$((failed + 1)); echo "FAIL: $*"; }
+  finish() {
+    echo "$passed passed, $failed failed"
+    [ "$failed" -eq 0 ]
+    exit
+  }
+}
+
 qw_now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
 
 # qw_lay_out_program_folder DIR [EXE]: the folder as an installation lays it

@@ -427,7 +427,25 @@ int TMakeCab::CreateArchive() {
             return 0;
         }
         runRemaining_ = 0;
-        library ? RunLibrary() : RunOwnWriter();
+        if (!library) {
+            RunOwnWriter();
+        } else {
+            try {
+                RunLibrary();
+            } catch (const ECabinetError& error) {
+                // The library could not start or finish the cabinet (Wine's
+                // cannot close a folder that holds only empty files). The
+                // breakpoint is the user's way back, so our own writer
+                // writes it once more from the start.
+                if (!UseOwnWriter) throw;
+                if (OnError) OnError(this, error.what());
+                entries_.clear();
+                total_ = 0;
+                stored_ = 0;
+                runRemaining_ = 0;
+                RunOwnWriter();
+            }
+        }
     } catch (const std::exception& error) {
         // Every failure of the run ends here quietly (the program assigns no
         // handler); Complete() tells the caller.

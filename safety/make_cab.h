@@ -64,8 +64,9 @@ public:
     // leave an already compressed file out of the backup without a word.
     bool FailOnIncompressible = false;
     std::string DefaultExt = ".cab";
-    // Our own writer where "cabinet.dll" is missing; off, such a machine
-    // gets "Cabinet.dll not found".
+    // Our own writer where "cabinet.dll" is missing or cannot write the
+    // cabinet; off, such a machine gets "Cabinet.dll not found" and a
+    // failed library run leaves no whole archive.
     bool UseOwnWriter = true;
     // How our own writer compresses (chosen from the cabinet benchmark).
     CabWriterOptions WriterOptions = DefaultWriterOptions();

@@ -257,6 +257,7 @@ TEST_F(MakeCabTest, LibraryFailuresEndTheRunQuietly) {
     QW_FAKE_ONLY(machine);
     auto& library = machine.Fake()->cabinet();
     library.SetPresent(true);
+    cab.UseOwnWriter = false;
     machine.Put(machine.Path("a.ini"), "alpha");
     cab.FileSpec() = {machine.Path("a.ini")};
     std::string message;
@@ -269,6 +270,54 @@ TEST_F(MakeCabTest, LibraryFailuresEndTheRunQuietly) {
     EXPECT_EQ(cab.CreateArchive(), 0);
     EXPECT_EQ(message, "Cabinet error 3 (type 0)");
     EXPECT_EQ(library.ContextsAlive(), 0);
+}
+
+TEST_F(MakeCabTest, OurWriterWritesTheCabinetTheLibraryCouldNotFinish) {
+    QW_FAKE_ONLY(machine);
+    auto& library = machine.Fake()->cabinet();
+    library.SetPresent(true);
+    machine.Put(machine.Path("a.ini"), "alpha");
+    machine.Put(machine.Path("empty.dat"), "");
+    cab.FileSpec() = {machine.Path("a.ini"), machine.Path("empty.dat")};
+    std::string message;
+    cab.OnError = [&](TMakeCab*, const std::string& text) { message = text; };
+    for (const auto step : {platform::fake::FakeCabinet::Step::Flush, platform::fake::FakeCabinet::Step::Create}) {
+        SCOPED_TRACE(static_cast<int>(step));
+        machine.Put(cab.ArchiveFile(), "what the library left");
+        library.FailAt(step, 6, -1);
+        EXPECT_EQ(cab.CreateArchive(), 2);
+        EXPECT_TRUE(cab.Complete());
+        EXPECT_EQ(message, "Cabinet error 6 (type -1)");
+        const auto entries = CabListing(Archive());
+        ASSERT_EQ(entries.size(), 2u);
+        EXPECT_EQ(entries[0].name, "a.ini");
+        EXPECT_EQ(entries[0].size, 5u);
+        EXPECT_EQ(entries[1].name, "empty.dat");
+        EXPECT_EQ(entries[1].size, 0u);
+        EXPECT_TRUE(ReadersAgree());
+    }
+    EXPECT_EQ(library.ContextsAlive(), 0);
+}
+
+// Wine's library ends the first folder after a file that crosses the folder
+// threshold and then cannot write a last folder that holds only empty files.
+TEST_F(MakeCabTest, AnEmptyFileAfterTheFolderThresholdIsStored) {
+    std::string big(1000001, '\0');
+    uint32_t x = 2463534242u;
+    for (char& c : big) {  // incompressible, so the threshold is crossed
+        x ^= x << 13, x ^= x >> 17, x ^= x << 5;
+        c = static_cast<char>(x);
+    }
+    machine.Put(machine.Path("big.dat"), big);
+    machine.Put(machine.Path("empty.dat"), "");
+    cab.FileSpec() = {machine.Path("big.dat"), machine.Path("empty.dat")};
+    EXPECT_EQ(cab.CreateArchive(), 2);
+    EXPECT_TRUE(cab.Complete());
+    const auto entries = CabListing(Archive());
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0].size, big.size());
+    EXPECT_EQ(entries[1].name, "empty.dat");
+    EXPECT_TRUE(ReadersAgree());
 }
 
 }  // namespace

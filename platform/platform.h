@@ -14,6 +14,7 @@
 #include "platform/code_page.h"
 #include "platform/file_access.h"
 #include "platform/files.h"
+#include "platform/modules.h"
 #include "platform/profile.h"
 #include "platform/recycle_bin.h"
 #include "platform/registry.h"
@@ -35,6 +36,7 @@ public:
     virtual RecycleBin& recycleBin() = 0;
     virtual Cabinet& cabinet() = 0;
     virtual ActiveX& activex() = 0;
+    virtual Modules& modules() = 0;
 };
 
 // The platform the program runs on. The win32 build installs the real one

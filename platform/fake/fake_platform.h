@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "platform/fake/fake_activex.h"
+#include "platform/fake/fake_modules.h"
 #include "platform/fake/fake_cabinet.h"
 #include "platform/fake/fake_code_page.h"
 #include "platform/fake/fake_file_access.h"
@@ -34,6 +35,7 @@ public:
     FakeRecycleBin& recycleBin() override { return recycleBin_; }
     FakeCabinet& cabinet() override { return cabinet_; }
     FakeActiveX& activex() override { return activex_; }
+    FakeModules& modules() override { return modules_; }
 
 private:
     FakeRegistry registry_;
@@ -46,6 +48,7 @@ private:
     FakeRecycleBin recycleBin_;
     FakeCabinet cabinet_;
     FakeActiveX activex_;
+    FakeModules modules_;
 };
 
 }  // namespace platform::fake

@@ -3,6 +3,7 @@
 
 #include "platform/platform.h"
 #include "platform/win32/win32_activex.h"
+#include "platform/win32/win32_modules.h"
 #include "platform/win32/win32_cabinet.h"
 #include "platform/win32/win32_code_page.h"
 #include "platform/win32/win32_file_access.h"
@@ -27,6 +28,7 @@ public:
     Win32RecycleBin& recycleBin() override { return recycleBin_; }
     Win32Cabinet& cabinet() override { return cabinet_; }
     Win32ActiveX& activex() override { return activex_; }
+    Win32Modules& modules() override { return modules_; }
 
 private:
     Win32Registry registry_;
@@ -39,6 +41,7 @@ private:
     Win32RecycleBin recycleBin_;
     Win32Cabinet cabinet_;  // loads "cabinet.dll" when the platform is made, at start
     Win32ActiveX activex_;
+    Win32Modules modules_;
 };
 
 // The process's one real platform, installed as the current platform.

@@ -50,6 +50,7 @@ public:
     platform::RecycleBin& recycleBin() override { return inner_.recycleBin(); }
     platform::Cabinet& cabinet() override { return inner_.cabinet(); }
     platform::ActiveX& activex() override { return inner_.activex(); }
+    platform::Modules& modules() override { return inner_.modules(); }
 
 private:
     static bool Hit(const PathTest& test, const std::string& path) { return test && test(path); }

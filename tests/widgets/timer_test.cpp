@@ -140,6 +140,7 @@ public:
     platform::RecycleBin& recycleBin() override { throw std::logic_error("no recycle bin"); }
     platform::Cabinet& cabinet() override { throw std::logic_error("no cabinet"); }
     platform::ActiveX& activex() override { throw std::logic_error("no ActiveX"); }
+    platform::Modules& modules() override { throw std::logic_error("no modules"); }
     StubSystem system_;
 };
 

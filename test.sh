@@ -7,8 +7,9 @@
 #   the password lock and the options, the breakpoint at the third start), the
 #   fuzz run, and the Windows 95/98/ME import check of the win32 build.
 # Where the kernel runs 32-bit x86 code, also the i686 suite under 32-bit Wine
-# as Windows 98 and the GUI test of the product itself (build/win32) under
-# 32-bit Wine; elsewhere those two show as skipped, with the reason.
+# as Windows 98 and the GUI tests of the product itself (build/win32) under
+# 32-bit Wine: start and close, the title and the page blend; elsewhere those
+# parts show as skipped, with the reason.
 # Goes on after a failed part, prints a summary, and exits non-zero when any
 # part failed.
 #
@@ -190,6 +191,7 @@ run_part "i686 build" build_preset i686 && i686_built=1
 if ! no_i386=$(bash tools/can_run_i386.sh); then
   skip_part "i686 tests, 32-bit Wine" "$no_i386"
   skip_part "product GUI, 32-bit Wine" "$no_i386"
+  skip_part "product title and blend" "$no_i386"
 else
   if [ "$i686_built" -eq 1 ]; then
     run_part "i686 tests, 32-bit Wine" i686_tests
@@ -198,8 +200,10 @@ else
   fi
   if [ "$win32_built" -eq 1 ]; then
     run_part "product GUI, 32-bit Wine" env QW_PROGRAM_BUILD=win32 bash tests/gui/start_and_close.sh
+    run_part "product title and blend" env QW_PROGRAM_BUILD=win32 bash tests/gui/title_and_blend.sh
   else
     skip_part "product GUI, 32-bit Wine" "the win32 build failed"
+    skip_part "product title and blend" "the win32 build failed"
   fi
 fi
 

@@ -14,7 +14,8 @@
 # bounded polls, and stops what it started also when it fails. The last line
 # says "N passed, N failed".
 #
-# Environment: QW_PROGRAM_EXE (default build/win64/app/quellwerk.exe),
+# Environment: QW_PROGRAM_BUILD (win64, the default, or win32 for the product
+# under 32-bit Wine), QW_PROGRAM_EXE (default that build's app/quellwerk.exe),
 # QW_GUI_TIMEOUT (seconds for each wait, default 60).
 set -uo pipefail
 
@@ -62,15 +63,16 @@ title_columns() {
   echo "$x $w"
 }
 
-# A fresh prefix as the set-up makes it, without the sample machine.
+# A fresh prefix as the set-up makes it, without the sample machine, for the
+# Wine of the build in use (64-bit, or 32-bit for the product).
 fresh_prefix() {
   local dir=$1
   (
-    export WINEPREFIX=$dir WINEARCH=win64 WINEDEBUG=-all LANG=de_DE.UTF-8 WINEDLLOVERRIDES="mscoree,mshtml="
-    /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1
-    "$qw_wineserver" -w
-    /usr/lib/wine/wine64 reg add 'HKCU\Software\Wine' /v Version /t REG_SZ /d win98 /f >/dev/null 2>&1
-    "$qw_wineserver" -w
+    export "$qw_prefix_var=$dir"
+    "$qw_wine_run" wineboot -i >/dev/null 2>&1
+    WINEPREFIX=$dir "$qw_wineserver" -w
+    "$qw_wine_run" reg add 'HKCU\Software\Wine' /v Version /t REG_SZ /d win98 /f >/dev/null 2>&1
+    WINEPREFIX=$dir "$qw_wineserver" -w
   )
   [ -f "$dir/system.reg" ]
 }

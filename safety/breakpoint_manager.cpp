@@ -24,6 +24,11 @@ const char* const kRegistryFiles[] = {"system.dat", "user.dat", "classes.dat"};
 const char* const kWindowsFiles[] = {"win.ini", "system.ini", "system.cb", "ttfCache", "dosstart.bat", "protocol.ini"};
 const char* const kBootFiles[] = {"autoexec.bat", "config.sys", "msdos.sys", "command.com", "io.sys"};
 
+CabUnpacker& Unpacker() {
+    static CabUnpacker unpacker;
+    return unpacker;
+}
+
 std::string Folder() { return platform::ProgramFolder() + "brkpoint"; }
 
 std::string FileName(const std::string& path) {
@@ -53,9 +58,7 @@ std::optional<CabReader> OpenArchive(const std::string& path) {
 std::string TargetOf(const std::string& stored, const std::vector<std::string>& extraFiles) {
     platform::Platform& p = platform::Get();
     const std::string windows = p.files().WindowsDirectory() + "\\";
-    const auto same = [&](const char* name) {
-        return platform::SameText(stored, p.codePage().CharToOem(name));
-    };
+    const auto same = [&](const char* name) { return platform::SameText(stored, p.codePage().CharToOem(name)); };
     for (const char* name : kRegistryFiles) {
         if (!same(name)) continue;
         if (platform::SameText(name, "classes.dat") && !IsWindowsMe()) return "";
@@ -222,6 +225,8 @@ std::string ReplaceAtNextStart(const std::string& target, const std::string& byt
 
 }  // namespace
 
+void SetCabUnpacker(CabUnpacker unpacker) { Unpacker() = std::move(unpacker); }
+
 std::vector<BreakpointArchive> ListBreakpointArchives() {
     platform::Platform& p = platform::Get();
     std::vector<BreakpointArchive> list;
@@ -288,7 +293,12 @@ RestoreResult RestoreBreakpoint(const std::string& archivePath) {
     try {
         items = PlanRestore(archivePath);
         // Everything is unpacked and checked before anything is touched.
-        contents = OpenArchive(archivePath)->ExtractAll();
+        const auto bytes = platform::Get().files().ReadFile(archivePath);
+        if (!bytes) throw ECabReader("Das Archiv lässt sich nicht lesen.");
+        contents = CabReader(*bytes).ExtractAll();
+        if (Unpacker() && Unpacker()(*bytes) != contents) {
+            throw ECabReader("Die Cabinet-Bibliothek liest das Archiv anders als Quellwerk; es ist beschädigt.");
+        }
     } catch (const ECabReader& e) {
         result.refused = e.what();
         return result;

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -36,8 +37,8 @@ struct RestoreItem {
     std::string stored;  // the name in the archive
     uint32_t size = 0;
     uint16_t date = 0, time = 0;
-    std::string target;         // empty: not assigned, not restored
-    bool atNextStart = false;   // a registry file, swapped in by WININIT.INI
+    std::string target;        // empty: not assigned, not restored
+    bool atNextStart = false;  // a registry file, swapped in by WININIT.INI
 };
 
 // Where each file of an archive goes: the breakpoint's own files to where
@@ -52,12 +53,19 @@ struct RestoreFailure {
 };
 
 struct RestoreResult {
-    std::string refused;  // why nothing at all was restored; empty otherwise
-    std::vector<std::string> written;     // replaced now
-    std::vector<std::string> staged;      // replaced at the next start
-    std::vector<RestoreFailure> failed;   // not written, with the reason
+    std::string refused;                 // why nothing at all was restored; empty otherwise
+    std::vector<std::string> written;    // replaced now
+    std::vector<std::string> staged;     // replaced at the next start
+    std::vector<RestoreFailure> failed;  // not written, with the reason
     bool RestartNeeded() const { return !staged.empty(); }
 };
+
+// Unpacks the files of a cabinet, in the order of its entries. The
+// manager's window sets the cabinet library's FDI here where it is
+// present; every archive is also read by our own reader, which checks each
+// block, and a restore goes ahead only when both give the same files.
+using CabUnpacker = std::function<std::vector<std::string>(const std::string& cabinet)>;
+void SetCabUnpacker(CabUnpacker unpacker);
 
 // Restores every assigned file of the archive. The current files of all
 // targets are first saved into the undo archive; when that cannot be

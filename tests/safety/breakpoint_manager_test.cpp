@@ -71,10 +71,14 @@ TEST_F(BreakpointManagerTest, EachFileGoesWhereTheBreakpointFindsItToday) {
         bool atNextStart;
     };
     const std::vector<Want> want = {
-        {"system.dat", true}, {"user.dat", true}, {"", false},  // classes.dat only on Windows ME
+        {"system.dat", true},
+        {"user.dat", true},
+        {"", false},  // classes.dat only on Windows ME
         {"C:\\autoexec.bat", false},
         {"", false},  // no config.sys anywhere today
-        {"win.ini", false},   {"ttfCache", false}, {"protocol.ini", false},
+        {"win.ini", false},
+        {"ttfCache", false},
+        {"protocol.ini", false},
         {"extra.ini", false},  // the Files entry of the same name
         {"", false},           // in no list
     };
@@ -113,8 +117,8 @@ TEST_F(BreakpointManagerTest, RestoresAfterSavingTheCurrentFilesAndStagesTheRegi
     EXPECT_EQ(machine.Get(windows + "system.dat"), "REGISTRY-NOW");
     auto& files = machine.P().files();
     const std::string wininit = windows + "WININIT.INI";
-    const std::string staged = machine.P().profile().GetString("rename", files.ShortPath(windows + "system.dat"), "",
-                                                                 260, wininit);
+    const std::string staged =
+        machine.P().profile().GetString("rename", files.ShortPath(windows + "system.dat"), "", 260, wininit);
     ASSERT_FALSE(staged.empty()) << machine.Get(wininit);
     EXPECT_EQ(machine.Get(staged), "REGISTRY-THEN");
     EXPECT_EQ(files.GetAttributes(staged), platform::attr::Hidden | platform::attr::ReadOnly);
@@ -173,11 +177,37 @@ TEST_F(BreakpointManagerTest, ADamagedArchiveRestoresNothing) {
 TEST_F(BreakpointManagerTest, AnUndoArchiveThatCannotBeWrittenStopsTheRestore) {
     const std::string archive = PutArchive(5, {{"WIN.INI", "neu"}});
     testing_support::InterposedPlatform faults;
-    faults.heldOpen = testing_support::InterposedPlatform::Is(
-        machine.Path("brkpoint\\Quellwerk vor Wiederherstellung.tmp"));
+    faults.heldOpen =
+        testing_support::InterposedPlatform::Is(machine.Path("brkpoint\\Quellwerk vor Wiederherstellung.tmp"));
     const auto result = safety::RestoreBreakpoint(archive);
     EXPECT_NE(result.refused, "");
     EXPECT_EQ(machine.Get(windows + "win.ini"), "[windows]\r\nload=neu\r\n");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(BreakpointManagerTest, TheLibrarysReaderMustAgreeWithOurs) {
+    const std::string archive = PutArchive(5, {{"WIN.INI", "[windows]\r\nload=\r\n"}});
+    int calls = 0;
+    safety::SetCabUnpacker([&](const std::string& cab) {
+        ++calls;
+        auto contents = safety::CabReader(cab).ExtractAll();
+        contents[0] += "?";
+        return contents;
+    });
+    const auto refused = safety::RestoreBreakpoint(archive);
+    safety::SetCabUnpacker([&](const std::string& cab) {
+        ++calls;
+        return safety::CabReader(cab).ExtractAll();
+    });
+    const auto restored = safety::RestoreBreakpoint(archive);
+    safety::SetCabUnpacker(nullptr);
+    EXPECT_EQ(calls, 2);
+    EXPECT_NE(refused.refused, "");
+    EXPECT_EQ(restored.written, std::vector<std::string>{windows + "win.ini"});
+    EXPECT_EQ(machine.Get(windows + "win.ini"), "[windows]\r\nload=\r\n");
 }
 
 }  // namespace

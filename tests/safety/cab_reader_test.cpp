@@ -21,9 +21,14 @@ std::vector<Stored> Sample() {
     std::string text, noise;
     // Text that repeats across block borders, so that a primed block refers
     // to the block before it.
-    while (text.size() < 150000) text += "[boot]\r\nshell=Explorer.exe\r\nDevice=C:\\WINDOWS\\HIMEM.SYS " + std::to_string(rng() % 97) + "\r\n";
+    while (text.size() < 150000)
+        text += "[boot]\r\nshell=Explorer.exe\r\nDevice=C:\\WINDOWS\\HIMEM.SYS " + std::to_string(rng() % 97) + "\r\n";
     for (int i = 0; i < 70000; ++i) noise += static_cast<char>(rng());
-    return {{"win.ini", text}, {"empty.txt", ""}, {"user.dat", noise}, {"system.ini", text.substr(0, 32768)}, {"config.sys", "FILES=40\r\n"}};
+    return {{"win.ini", text},
+            {"empty.txt", ""},
+            {"user.dat", noise},
+            {"system.ini", text.substr(0, 32768)},
+            {"config.sys", "FILES=40\r\n"}};
 }
 
 std::string Write(const std::vector<Stored>& files, bool prime, uint32_t threshold = 900000) {
@@ -59,8 +64,8 @@ TEST(CabReader, GivesBackWhatOurWriterStored) {
             EXPECT_EQ(reader.Files()[i].size, files[i].data.size());
             EXPECT_EQ(reader.Files()[i].date, safety::DosDate(2001, 3, 12));
             EXPECT_EQ(reader.Files()[i].attributes, 0x20);
-            EXPECT_TRUE(contents[i] == files[i].data) << files[i].name << " prime " << c.prime << " threshold "
-                                                      << c.threshold;
+            EXPECT_TRUE(contents[i] == files[i].data)
+                << files[i].name << " prime " << c.prime << " threshold " << c.threshold;
         }
     }
 }

@@ -32,8 +32,8 @@ int main(int argc, char** argv) {
         for (size_t i = 0; i < contents.size(); ++i) {
             const auto& e = reader.Files()[i];
             for (unsigned char c : e.name) std::printf("%02x", c);
-            const auto crc = crc32(0, reinterpret_cast<const Bytef*>(contents[i].data()),
-                                   static_cast<uInt>(contents[i].size()));
+            const auto crc =
+                crc32(0, reinterpret_cast<const Bytef*>(contents[i].data()), static_cast<uInt>(contents[i].size()));
             std::printf(" %u %04x %04x %04x %08lx\n", e.size, e.date, e.time, e.attributes & 0x27u,
                         static_cast<unsigned long>(crc));
         }

@@ -7,9 +7,9 @@
 #include "tests/support/pe_fixture.h"
 #include "tests/support/test_machine.h"
 
+using sysinfo::TAHMFileDetails;
 using testing_support::MakePe;
 using testing_support::VersionFixture;
-using sysinfo::TAHMFileDetails;
 
 namespace {
 
@@ -51,7 +51,7 @@ TEST_F(FileDetailsTest, ChoosesTheTranslationAsWindowsListsIt) {
         {{{0x0407, 0x04E4}, {0x0409, 0x04B0}}, "English"},
         {{{0x0409, 0x04B0}, {0x0407, 0x04E4}}, "English"},
         {{{0x040C, 0x04E4}, {0x0407, 0x04E4}}, "German"},  // no 0x0409: the last entry
-        {{}, "Neutral"},                                 // no list: 0x0409 with code page 0
+        {{}, "Neutral"},                                   // no list: 0x0409 with code page 0
     };
     for (const auto& c : cases) {
         VersionFixture f;
@@ -128,7 +128,8 @@ TEST(PeVersionReader, RefusesWhatIsNoPeAndReadsTheFixedPart) {
     ASSERT_TRUE(fixed);
     ASSERT_EQ(fixed->size(), 52u);
     EXPECT_EQ(fixed->substr(0, 4), std::string("\xBD\x04\xEF\xFE", 4));
-    EXPECT_EQ(platform::QueryPeVersionValue(*block, "\\stringfileinfo\\040704e4\\fileversion"), std::string("2.5\0", 4));
+    EXPECT_EQ(platform::QueryPeVersionValue(*block, "\\stringfileinfo\\040704e4\\fileversion"),
+              std::string("2.5\0", 4));
     EXPECT_FALSE(platform::QueryPeVersionValue(*block, "\\StringFileInfo\\040904B0\\FileVersion"));
 }
 

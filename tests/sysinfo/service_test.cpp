@@ -10,8 +10,8 @@
 #include "tests/support/pe_fixture.h"
 #include "tests/support/test_machine.h"
 #include "tests/widgets/widgets_fixture.h"
-#include "widgets/help_system.h"
 #include "widgets/headless_help.h"
+#include "widgets/help_system.h"
 #include "widgets/outside_module.h"
 
 using sysinfo::TAHMFileDetails;
@@ -122,6 +122,29 @@ TEST_F(ServiceTest, FillsTheRowsWithNamesAndVersions) {
     EXPECT_EQ(Cell(page, 2, 12), ownVersion);
     for (int row : {0, 13, 14}) EXPECT_EQ(Cell(page, 2, row), "") << row;
     for (int row = 17; row < 30; ++row) EXPECT_EQ(Cell(page, 1, row) + Cell(page, 2, row), "") << row;
+}
+
+// Under Wine: the modules of this build, laid out beside the program, show
+// the version set in CMake through version.dll.
+TEST_F(ServiceTest, TheBuiltModulesShowTheirVersion) {
+    if (machine.IsFake()) GTEST_SKIP() << "the modules are Windows files";
+    // Wine shows the host's root as drive Z:.
+    std::string built = "Z:" + std::string(QW_MODULES_DIR);
+    for (char& c : built) {
+        if (c == '/') c = '\\';
+    }
+    const char* const modules[] = {"qw32vim.dll",    "qw32brkpnt.dll", "qw32bsax.ocx",
+                                   "qw32sermax.ocx", "qw32expr.exe",   "qw32re.exe"};
+    for (const char* name : modules) {
+        ASSERT_FALSE(machine.P().files().Exists(folder + name)) << name << " is in the way";
+        ASSERT_TRUE(machine.P().files().CopyFile(built + "\\" + name, folder + name, true)) << name;
+        placed.push_back(folder + name);
+    }
+    const auto owned = Make();
+    TFRM_Service& page = *owned;
+    const std::string version = QW_VERSION;
+    EXPECT_EQ(Cell(page, 2, 1), "Feldmark-" + version);
+    for (int row : {6, 10, 5, 11, 12}) EXPECT_EQ(Cell(page, 2, row), version) << row;
 }
 
 TEST_F(ServiceTest, TheSystemLibrariesAreReadFromTheSystemFolder) {

@@ -236,7 +236,7 @@ void Restore(HWND dialog) {
         MessageBoxA(dialog,
                     "Die Registrierung wird beim nächsten Start von Windows ersetzt. Windows muss dazu neu "
                     "gestartet werden.\rJetzt neu starten?",
-                    "Hinweis", MB_YESNO | MB_ICONEXCLAMATION) == IDYES) {
+                    "Hinweis", MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2) == IDYES) {
         ExitWindowsEx(EWX_REBOOT, 0);
     }
 }

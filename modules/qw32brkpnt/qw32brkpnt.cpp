@@ -62,8 +62,9 @@ FNCLOSE(FdiClose) {
 }
 FNSEEK(FdiSeek) {
     if (hf != kCabinetHandle || !g_cabinet) return -1;
-    const long base = seektype == SEEK_SET ? 0 : seektype == SEEK_CUR ? static_cast<long>(g_position)
-                                                                      : static_cast<long>(g_cabinet->size());
+    const long base = seektype == SEEK_SET   ? 0
+                      : seektype == SEEK_CUR ? static_cast<long>(g_position)
+                                             : static_cast<long>(g_cabinet->size());
     g_position = static_cast<size_t>(base + dist);
     return static_cast<long>(g_position);
 }
@@ -88,8 +89,7 @@ using FdiDestroyFn = BOOL(DIAMONDAPI*)(HFDI);
 std::vector<std::string> FdiUnpack(HMODULE library, const std::string& cabinet) {
     const auto create = reinterpret_cast<FdiCreateFn>(reinterpret_cast<void*>(GetProcAddress(library, "FDICreate")));
     const auto copy = reinterpret_cast<FdiCopyFn>(reinterpret_cast<void*>(GetProcAddress(library, "FDICopy")));
-    const auto destroy =
-        reinterpret_cast<FdiDestroyFn>(reinterpret_cast<void*>(GetProcAddress(library, "FDIDestroy")));
+    const auto destroy = reinterpret_cast<FdiDestroyFn>(reinterpret_cast<void*>(GetProcAddress(library, "FDIDestroy")));
     g_outputs.clear();
     g_cabinet = &cabinet;
     ERF erf{};
@@ -245,7 +245,7 @@ void Build(HWND dialog) {
     modules::AddControl(dialog, "STATIC", "Sicherungen im Ordner \"brkpoint\" (die neueste ist gewählt):", SS_LEFT, 8,
                         6, 344, 10, -1);
     modules::AddReport(dialog, 8, 18, 344, 76, kArchiveList,
-                       {{"Nr.", 22}, {"Archiv", 134}, {"Datum", 46}, {"Uhrzeit", 30}, {"Größe", 44}, {"Dateien", 32}});
+                       {{"Nr.", 22}, {"Archiv", 124}, {"Datum", 46}, {"Uhrzeit", 36}, {"Größe", 44}, {"Dateien", 36}});
     modules::AddControl(dialog, "STATIC", "Inhalt des gewählten Archivs und wohin jede Datei zurückkehrt:", SS_LEFT, 8,
                         100, 344, 10, -1);
     modules::AddReport(dialog, 8, 112, 344, 96, kContentList,
@@ -264,9 +264,8 @@ extern "C" __declspec(dllexport) void WINAPI RunGUI(HWND owner) {
     g_manager = &manager;
     Library library;
     if (library.module) {
-        safety::SetCabUnpacker([module = library.module](const std::string& cabinet) {
-            return FdiUnpack(module, cabinet);
-        });
+        safety::SetCabUnpacker(
+            [module = library.module](const std::string& cabinet) { return FdiUnpack(module, cabinet); });
     }
     modules::DialogHooks hooks;
     hooks.init = Build;

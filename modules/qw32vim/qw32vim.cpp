@@ -38,10 +38,10 @@ void Fill(HWND dialog) {
                                  "Hersteller: Halvorn Software", "Die Dateien von Quellwerk und ihre Versionen:"};
     const int tops[] = {8, 20, 32, 44, 62};
     for (int i = 0; i < 5; ++i) modules::AddControl(dialog, "STATIC", lines[i], SS_LEFT, 10, tops[i], 250, 10, -1);
-    HWND list = modules::AddReport(dialog, 10, 74, 250, 112, 100, {{"Datei", 110}, {"Version", 126}});
+    HWND list = modules::AddReport(dialog, 10, 74, 250, 128, 100, {{"Datei", 110}, {"Version", 126}});
     const std::string folder = platform::ProgramFolder();
     for (const char* file : kSuiteFiles) modules::AddRow(list, {file, VersionOf(folder + file)});
-    modules::AddControl(dialog, "BUTTON", "OK", WS_TABSTOP | BS_DEFPUSHBUTTON, 210, 194, 50, 14, IDOK);
+    modules::AddControl(dialog, "BUTTON", "OK", WS_TABSTOP | BS_DEFPUSHBUTTON, 210, 210, 50, 14, IDOK);
 }
 
 }  // namespace
@@ -50,7 +50,7 @@ extern "C" __declspec(dllexport) void WINAPI RunQWVI(HWND owner) {
     platform::win32::InstallWin32Platform();
     modules::DialogHooks hooks;
     hooks.init = Fill;
-    modules::RunDialog(g_instance, owner, "Über Quellwerk", 270, 216, hooks);
+    modules::RunDialog(g_instance, owner, "Über Quellwerk", 270, 232, hooks);
 }
 
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {

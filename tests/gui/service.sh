@@ -36,10 +36,8 @@ named() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1; }
 # Without a window manager a window that Wine maps over the main window
 # shows only after it has been moved once; a shot of it moves it first.
 shoot() {
-  local X Y
-  eval "$(xdotool getwindowgeometry --shell "$1" | grep -E '^(X|Y)=[0-9-]+$')"
-  xdotool windowmove --sync "$1" $((X + 24)) $((Y + 24)) 2>/dev/null
-  sleep 1
+  xdotool windowmove "$1" 40 40
+  sleep 2
   qw_wait_painted 10 || true
   qw_screenshot "$1" "$2"
 }

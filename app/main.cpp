@@ -11,6 +11,7 @@
 #include "config/temp_config.h"
 #include "pages/testunit.h"
 #include "platform/helpers.h"
+#include "safety/globel_option.h"
 #include "sysinfo/scope.h"
 #include "sysinfo/service.h"
 #include "sysinfo/sys_mon.h"
@@ -227,7 +228,11 @@ void THalvornQuellwerk::BitmapButton4Click(TComponent*) {
     });
 }
 
-void THalvornQuellwerk::BitmapButton5Click(TComponent*) { ShowPage(5, "Service und Optionen", FRM_Service); }
+void THalvornQuellwerk::BitmapButton5Click(TComponent*) {
+    ShowPage<sysinfo::TFRM_Service>(5, "Service und Optionen", FRM_Service, [](sysinfo::TFRM_Service& page) {
+        page.OptionsCycle = safety::ShowProgramOptions;
+    });
+}
 
 void THalvornQuellwerk::BitmapButton6Click(TComponent*) { ShowPage(6, nullptr, WndOrder); }
 

@@ -20,6 +20,7 @@
 #include "platform/registry.h"
 #include "platform/shell.h"
 #include "platform/system.h"
+#include "platform/version_info.h"
 
 namespace platform {
 
@@ -37,6 +38,7 @@ public:
     virtual Cabinet& cabinet() = 0;
     virtual ActiveX& activex() = 0;
     virtual Modules& modules() = 0;
+    virtual VersionInfo& versionInfo() = 0;
 };
 
 // The platform the program runs on. The win32 build installs the real one

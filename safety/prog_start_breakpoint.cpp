@@ -18,16 +18,6 @@ const char* const kArchiveSuffix = ").cab";
 // Where the new cabinet is written before it joins the set.
 const char* const kFreshArchive = "Quellwerk Programmstart.tmp";
 
-bool IsWindowsMe() {
-    platform::Platform& p = platform::Get();
-    const platform::VersionRecord version = p.system().GetVersion();
-    if (version.platformId != platform::kPlatformWindows) return false;
-    if (version.minor == 90) return true;
-    if (version.minor < 10 || version.minor > 89) return false;
-    const auto kernel = p.system().GetFileVersion(p.files().SystemDirectory() + "\\kernel32.dll");
-    return kernel && kernel->major == 4 && kernel->minor == 90;
-}
-
 void MakeDirectories(const std::string& folder) {
     platform::FileSystem& files = platform::Get().files();
     for (size_t at = folder.find('\\', 3);; at = folder.find('\\', at + 1)) {
@@ -61,6 +51,16 @@ std::vector<int> ExistingArchives(const std::string& folder, int ttl) {
 }
 
 }  // namespace
+
+bool IsWindowsMe() {
+    platform::Platform& p = platform::Get();
+    const platform::VersionRecord version = p.system().GetVersion();
+    if (version.platformId != platform::kPlatformWindows) return false;
+    if (version.minor == 90) return true;
+    if (version.minor < 10 || version.minor > 89) return false;
+    const auto kernel = p.system().GetFileVersion(p.files().SystemDirectory() + "\\kernel32.dll");
+    return kernel && kernel->major == 4 && kernel->minor == 90;
+}
 
 std::string BreakpointArchiveName(int number) { return kArchivePrefix + std::to_string(number) + kArchiveSuffix; }
 

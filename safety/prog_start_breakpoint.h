@@ -19,6 +19,10 @@
 
 namespace safety {
 
+// Windows ME, by the version and, for minor versions 10 to 89, by the
+// version of kernel32.dll; only there does a breakpoint hold classes.dat.
+bool IsWindowsMe();
+
 // "Quellwerk Programmstart (k).cab"
 std::string BreakpointArchiveName(int number);
 

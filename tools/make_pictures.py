@@ -792,6 +792,25 @@ def small_icon(kind, n, fg, bg=None):
     elif kind == "more":
         for x in (8, 15, 22):
             paint(pic, white, mask(lambda d, x=x: d.ellipse(box(x - 2, 14, x + 2, 18), fill=255)))
+    elif kind == "info":
+        paint(pic, white, mask(lambda d: d.ellipse(box(13.5, 6, 18.5, 11), fill=255)))
+        paint(pic, white, mask(lambda d: d.rectangle(box(14, 13, 18, 26), fill=255)))
+    elif kind == "tools":
+        paint(pic, white, mask(lambda d: d.line([box(9, 23, 0, 0)[:2], box(21, 11, 0, 0)[:2]],
+                                                fill=255, width=int(4 * s * SS))))
+        paint(pic, white, mask(lambda d: d.ellipse(box(17, 5, 27, 15), fill=255)))
+        paint(pic, fg, mask(lambda d: d.rectangle(box(21, 5, 24, 10), fill=255)))
+    elif kind == "book":
+        paint(pic, white, mask(lambda d: d.polygon([(6 * s * SS, 9 * s * SS), (15 * s * SS, 11 * s * SS),
+                                                     (15 * s * SS, 25 * s * SS), (6 * s * SS, 23 * s * SS)],
+                                                    fill=255)))
+        paint(pic, white, mask(lambda d: d.polygon([(17 * s * SS, 11 * s * SS), (26 * s * SS, 9 * s * SS),
+                                                     (26 * s * SS, 23 * s * SS), (17 * s * SS, 25 * s * SS)],
+                                                    fill=255)))
+    elif kind == "undo":
+        paint(pic, white, mask(lambda d: d.arc(box(9, 9, 25, 25), 180, 90, fill=255, width=int(3 * s * SS))))
+        paint(pic, white, mask(lambda d: d.polygon([(5 * s * SS, 15 * s * SS), (13 * s * SS, 15 * s * SS),
+                                                     (9 * s * SS, 21 * s * SS)], fill=255)))
     return pic
 
 
@@ -817,6 +836,38 @@ def settings_button(k, pressed):
     pic.paste(icon, (6, 5), icon_mask)
     f = font(11)
     caption = SETTINGS_CAPTIONS[k]
+    x0, y0, x1, y1 = f.getbbox(caption)
+    pos = (28 + (SETTINGS_BUTTON_W - 32 - (x1 - x0)) // 2 - x0, (SETTINGS_BUTTON_H - (y1 - y0)) // 2 - y0)
+    if shadow:
+        glow_text(pic, pos, caption, f, colour, shadow=shadow, shadow_offset=(1, 1), shadow_strength=0.85)
+    else:
+        ImageDraw.Draw(pic).text(pos, caption, font=f, fill=colour)
+    return pic
+
+
+SERVICE_BUTTONS = (("service_about", "Über...", "info", (40, 96, 200)),
+                   ("service_options", "Optionen", "tools", (40, 150, 110)),
+                   ("service_help", "Hilfe", "book", (190, 110, 30)),
+                   ("service_undo", "Rückgängig", "undo", (140, 60, 170)))
+
+
+def service_button(k, pressed):
+    """A button of the service page, drawn like those of the settings
+    window: "Über...", "Optionen", "Hilfe", "Rückgängig" from left to right."""
+    _, caption, kind, icon_colour = SERVICE_BUTTONS[k]
+    size = (SETTINGS_BUTTON_W, SETTINGS_BUTTON_H)
+    pic = Image.new("RGB", size, SILVER)
+    if pressed:
+        face, mask = plate(size, 3, [(0.0, (236, 240, 248)), (1.0, (196, 204, 220))], (96, 104, 120),
+                           (255, 255, 255), (150, 158, 176), 500 + k, texture=0.3)
+        colour, shadow = (20, 28, 44), None
+    else:
+        face, mask = plate(size, 3, [(0.0, (98, 110, 134)), (0.5, (70, 80, 101)), (1.0, (52, 60, 78))],
+                           (10, 13, 19), (150, 164, 190), (36, 42, 56), 510 + k)
+        colour, shadow = CAPTION, (14, 17, 24)
+    pic.paste(face, (0, 0), mask)
+    pic.paste(small_icon(kind, 16, icon_colour), (6, 5), rounded_mask((16, 16), 4))
+    f = font(11)
     x0, y0, x1, y1 = f.getbbox(caption)
     pos = (28 + (SETTINGS_BUTTON_W - 32 - (x1 - x0)) // 2 - x0, (SETTINGS_BUTTON_H - (y1 - y0)) // 2 - y0)
     if shadow:
@@ -869,6 +920,9 @@ def write_page_pictures(out):
         save_bmp(small_icon(kind, 32, SETTINGS_ICON_COLOURS[i % 4]), os.path.join(out, "boot_icon%d.bmp" % (i + 1)))
     for i, kind in enumerate(BOOT_TABS):
         save_bmp(small_icon(kind, 16, SETTINGS_ICON_COLOURS[i]), os.path.join(out, "boot_tab%d.bmp" % (i + 1)))
+    for k, (name, _, _, _) in enumerate(SERVICE_BUTTONS):
+        save_bmp(service_button(k, False), os.path.join(out, name + "_n.bmp"))
+        save_bmp(service_button(k, True), os.path.join(out, name + "_d.bmp"))
 
 
 # ---------------------------------------------------------------------------

@@ -16,6 +16,7 @@
 #include "platform/fake/fake_registry.h"
 #include "platform/fake/fake_shell.h"
 #include "platform/fake/fake_system.h"
+#include "platform/fake/fake_version_info.h"
 #include "platform/platform.h"
 
 namespace platform::fake {
@@ -36,6 +37,7 @@ public:
     FakeCabinet& cabinet() override { return cabinet_; }
     FakeActiveX& activex() override { return activex_; }
     FakeModules& modules() override { return modules_; }
+    FakeVersionInfo& versionInfo() override { return versionInfo_; }
 
 private:
     FakeRegistry registry_;
@@ -49,6 +51,7 @@ private:
     FakeCabinet cabinet_;
     FakeActiveX activex_;
     FakeModules modules_;
+    FakeVersionInfo versionInfo_{files_};
 };
 
 }  // namespace platform::fake

@@ -13,6 +13,7 @@
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_system.h"
+#include "platform/win32/win32_version_info.h"
 
 namespace platform::win32 {
 
@@ -29,6 +30,7 @@ public:
     Win32Cabinet& cabinet() override { return cabinet_; }
     Win32ActiveX& activex() override { return activex_; }
     Win32Modules& modules() override { return modules_; }
+    Win32VersionInfo& versionInfo() override { return versionInfo_; }
 
 private:
     Win32Registry registry_;
@@ -42,6 +44,7 @@ private:
     Win32Cabinet cabinet_;  // loads "cabinet.dll" when the platform is made, at start
     Win32ActiveX activex_;
     Win32Modules modules_;
+    Win32VersionInfo versionInfo_;
 };
 
 // The process's one real platform, installed as the current platform.

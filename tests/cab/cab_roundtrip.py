@@ -171,12 +171,13 @@ def windows_path(path, wine):
     return "Z:" + path.replace("/", "\\") if wine else path
 
 
-def check_fdi(seed, cab, entries, fdi, wine):
+def check_fdi(seed, cab, entries, fdi, wine, reader="FDI", command=None):
     """fdi_list.exe prints name (hex of the OEM bytes), size, date, time,
-    attributes and the CRC-32 of the data, one file a line."""
-    r = run([wine or "wine", fdi, windows_path(cab, True)])
+    attributes and the CRC-32 of the data, one file a line; so does our own
+    reader, qw_cabread."""
+    r = run(command or [wine or "wine", fdi, windows_path(cab, True)])
     if r.returncode != 0:
-        fail(seed, "FDI: " + (r.stdout + r.stderr).decode("utf-8", "replace"))
+        fail(seed, reader + ": " + (r.stdout + r.stderr).decode("utf-8", "replace"))
     import zlib
     lines = [l.split() for l in r.stdout.decode("ascii", "replace").splitlines() if l.strip()]
     want = []
@@ -187,7 +188,41 @@ def check_fdi(seed, cab, entries, fdi, wine):
         want.append([e.name.hex(), str(len(e.data)), "%04x" % date, "%04x" % tm, "%04x" % (e.attributes & 0x27),
                      "%08x" % zlib.crc32(e.data)])
     if lines != want:
-        fail(seed, "FDI listed\n  %r\nwanted\n  %r" % (lines, want))
+        fail(seed, reader + " listed\n  %r\nwanted\n  %r" % (lines, want))
+
+
+def check_reader(seed, cab, entries, args, what, stamps=True):
+    """Our own cabinet reader (qw_cabread) on a cabinet of some writer."""
+    command = ([args.wine] if args.wine else []) + [args.reader, windows_path(cab, args.wine)]
+    if stamps:
+        check_fdi(seed, cab, entries, None, None, "our reader on " + what, command)
+        return
+    import zlib
+    r = run(command)
+    if r.returncode != 0:
+        fail(seed, "our reader on %s: %s" % (what, (r.stdout + r.stderr).decode("utf-8", "replace")))
+    got = sorted((l.split()[0], l.split()[1], l.split()[5]) for l in r.stdout.decode("ascii").splitlines() if l)
+    want = sorted((e.name.hex(), str(len(e.data)), "%08x" % zlib.crc32(e.data)) for e in entries)
+    if got != want:
+        fail(seed, "our reader on %s listed\n  %r\nwanted\n  %r" % (what, got, want))
+
+
+def check_reader_on_gcab(seed, entries, work, args):
+    """gcab -c -z writes the same files (under plain names); our reader must
+    give them back byte for byte."""
+    folder = os.path.join(work, "gcab-in")
+    os.makedirs(folder, exist_ok=True)
+    plain = []
+    for i, e in enumerate(entries):
+        name = "f%04d.bin" % i
+        with open(os.path.join(folder, name), "wb") as f:
+            f.write(e.data)
+        plain.append(Entry(None, name.encode(), e.data, e.mtime, e.attributes))
+    cab = os.path.join(work, "gcab.cab")
+    r = run(["gcab", "-c", "-z", "-n", cab] + [os.path.join(folder, p.name.decode()) for p in plain])
+    if r.returncode != 0:
+        fail(seed, "gcab -c: " + r.stderr.decode("utf-8", "replace"))
+    check_reader(seed, cab, plain, args, "gcab -c -z", stamps=False)
 
 
 def check_component(seed, args, listed, work):
@@ -215,6 +250,8 @@ def check_component(seed, args, listed, work):
     check_gcab(seed, cab, entries, work)
     if args.fdi:
         check_fdi(seed, cab, entries, args.fdi, args.wine)
+    if args.reader:
+        check_reader(seed, cab, entries, args, "cabinet.dll's cabinet")
     print("seed %d: the same set through cabinet.dll, %d files, cabinet %d bytes: ok"
           % (seed, len(entries), os.path.getsize(cab)))
 
@@ -226,6 +263,7 @@ def main():
     parser.add_argument("--seed", type=int, default=None)
     parser.add_argument("--fdi", default=None)
     parser.add_argument("--wine", default=None, help="runs the writer and fdi_list through this Wine command")
+    parser.add_argument("--reader", default=None, help="qw_cabread: our own reader on every cabinet, and on gcab's")
     parser.add_argument("--makecab", default=None,
                         help="qw_makecab.exe: the same sets also through the program's cabinet component, "
                              "which uses Wine's cabinet.dll")
@@ -255,6 +293,9 @@ def main():
             check_gcab(seed, cab, entries, work)
             if args.fdi:
                 check_fdi(seed, cab, entries, args.fdi, args.wine)
+            if args.reader:
+                check_reader(seed, cab, entries, args, "our writer's cabinet")
+                check_reader_on_gcab(seed, entries, work, args)
             print("seed %d: %d files, %d bytes, level %d, priming %d, cabinet %d bytes: ok"
                   % (seed, len(entries), total, level, prime, os.path.getsize(cab)))
             if args.makecab:

@@ -51,6 +51,7 @@ public:
     platform::Cabinet& cabinet() override { return inner_.cabinet(); }
     platform::ActiveX& activex() override { return inner_.activex(); }
     platform::Modules& modules() override { return inner_.modules(); }
+    platform::VersionInfo& versionInfo() override { return inner_.versionInfo(); }
 
 private:
     static bool Hit(const PathTest& test, const std::string& path) { return test && test(path); }

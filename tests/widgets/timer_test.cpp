@@ -141,6 +141,7 @@ public:
     platform::Cabinet& cabinet() override { throw std::logic_error("no cabinet"); }
     platform::ActiveX& activex() override { throw std::logic_error("no ActiveX"); }
     platform::Modules& modules() override { throw std::logic_error("no modules"); }
+    platform::VersionInfo& versionInfo() override { throw std::logic_error("no version information"); }
     StubSystem system_;
 };
 

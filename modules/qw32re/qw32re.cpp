@@ -1,0 +1,9 @@
+// qw32re.exe: Platzhalter für die Quellwerk-Erweiterung QEXT2, die noch nicht geliefert wird.
+// Started, it says so.
+#include <windows.h>
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    MessageBoxA(nullptr, "Platzhalter für die Quellwerk-Erweiterung QEXT2, die noch nicht geliefert wird.", "Quellwerk",
+                MB_OK | MB_ICONINFORMATION);
+    return 0;
+}

@@ -1,0 +1,6 @@
+// qw32sermax.ocx: Platzhalter für das Service-Modul von Quellwerk, das noch nicht geliefert wird.
+// It holds no control yet; its version resource is what the service page
+// reads.
+#include <windows.h>
+
+BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID) { return TRUE; }

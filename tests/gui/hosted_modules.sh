@@ -31,7 +31,7 @@ trap 'exit 130' INT TERM
 main_window() { qw_find_main "$qw_program_pid"; }
 note_window() {
   local id
-  for id in $(xdotool search --onlyvisible --pid "$qw_program_pid" --name '^Hinweis$' 2>/dev/null); do
+  for id in $(xdotool search --all --onlyvisible --pid "$qw_program_pid" --name '^Hinweis$' 2>/dev/null); do
     echo "$id"
     return
   done

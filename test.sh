@@ -4,7 +4,8 @@
 #   fake platform), the win64 suite under Wine as Windows 98 (on Xvfb when
 #   there is no display), the GUI tests of the program under Wine (tests/gui,
 #   each on an Xvfb of its own: start and close, the title and the page blend,
-#   the password lock and the options, the breakpoint at the third start), the
+#   the password lock and the options, the breakpoint at the third start, the
+#   hosted pages and modules), the
 #   fuzz run, and the Windows 95/98/ME import check of the win32 build.
 # Where the kernel runs 32-bit x86 code, also the i686 suite under 32-bit Wine
 # as Windows 98 and the GUI test of the product itself (build/win32) under

@@ -18,10 +18,18 @@ struct Property {
     DISPID id;
 };
 const Property kProperties[] = {
-    {L"AutoScroll", kAutoScroll}, {L"AutoSize", kAutoSize},   {L"AxBorderStyle", kAxBorderStyle},
-    {L"KeyPreview", kKeyPreview}, {L"PixelsPerInch", kPixelsPerInch}, {L"PrintScale", kPrintScale},
-    {L"Scaled", kScaled},         {L"Cursor", kCursor},       {L"Caption", kCaption},
-    {L"Color", kColor},           {L"Font", kFont},           {L"HandleWnd", kHandleWnd},
+    {L"AutoScroll", kAutoScroll},
+    {L"AutoSize", kAutoSize},
+    {L"AxBorderStyle", kAxBorderStyle},
+    {L"KeyPreview", kKeyPreview},
+    {L"PixelsPerInch", kPixelsPerInch},
+    {L"PrintScale", kPrintScale},
+    {L"Scaled", kScaled},
+    {L"Cursor", kCursor},
+    {L"Caption", kCaption},
+    {L"Color", kColor},
+    {L"Font", kFont},
+    {L"HandleWnd", kHandleWnd},
 };
 
 bool Published(DISPID id) {
@@ -372,8 +380,8 @@ void TAxControl::ApplyBorder() {
     SetWindowPos(window_, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
 }
 
-HWND TAxControl::MakeChild(const char* className, const char* text, DWORD style, int x, int y, int width,
-                           int height, int id, bool bold) {
+HWND TAxControl::MakeChild(const char* className, const char* text, DWORD style, int x, int y, int width, int height,
+                           int id, bool bold) {
     HWND child = CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height, window_,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), g_instance, nullptr);
     if (!child) return nullptr;
@@ -421,7 +429,8 @@ LRESULT CALLBACK TAxControl::ChildProc(HWND window, UINT message, WPARAM wParam,
         return 0;
     }
     if (message == WM_CHAR && wParam == '\t') return 0;
-    if (message == WM_LBUTTONDOWN) SendMessageA(GetParent(window), kChildClick, reinterpret_cast<WPARAM>(window), lParam);
+    if (message == WM_LBUTTONDOWN)
+        SendMessageA(GetParent(window), kChildClick, reinterpret_cast<WPARAM>(window), lParam);
     if (message == WM_GETDLGCODE) return CallWindowProcA(previous, window, message, wParam, lParam) | DLGC_WANTTAB;
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
@@ -543,13 +552,12 @@ extern "C" __declspec(dllexport) HRESULT WINAPI DllRegisterServer() {
     path[length] = '\0';
     const std::string key = modules::ClsidKey();
     const std::string progId = kControlClass.progId;
-    const bool done = modules::SetText(key, "", kControlClass.name) &&
-                      modules::SetText(key + "\\InprocServer32", "", path) &&
-                      modules::SetText(key + "\\InprocServer32", "ThreadingModel", "Apartment") &&
-                      modules::SetText(key + "\\ProgID", "", progId) && modules::SetText(key + "\\Control", "", "") &&
-                      modules::SetText(key + "\\MiscStatus", "", "131473") &&
-                      modules::SetText(progId, "", kControlClass.name) &&
-                      modules::SetText(progId + "\\CLSID", "", kControlClass.clsidText);
+    const bool done =
+        modules::SetText(key, "", kControlClass.name) && modules::SetText(key + "\\InprocServer32", "", path) &&
+        modules::SetText(key + "\\InprocServer32", "ThreadingModel", "Apartment") &&
+        modules::SetText(key + "\\ProgID", "", progId) && modules::SetText(key + "\\Control", "", "") &&
+        modules::SetText(key + "\\MiscStatus", "", "131473") && modules::SetText(progId, "", kControlClass.name) &&
+        modules::SetText(progId + "\\CLSID", "", kControlClass.clsidText);
     return done ? S_OK : SELFREG_E_CLASS;
 }
 

@@ -129,8 +129,8 @@ protected:
 
     // Makes a child control with the module's font; the Tab key moves
     // between those made with WS_TABSTOP.
-    HWND MakeChild(const char* className, const char* text, DWORD style, int x, int y, int width, int height,
-                   int id, bool bold = false);
+    HWND MakeChild(const char* className, const char* text, DWORD style, int x, int y, int width, int height, int id,
+                   bool bold = false);
     // A picture of the module's resources as a static control.
     HWND MakePicture(const char* resource, int x, int y);
 

@@ -171,8 +171,8 @@ private:
             if (!shown) continue;
             const Drive& drive = drives_[k];
             SetText(kFirstDrive + 3 * k, drive.root);
-            SetText(kFirstDrive + 3 * k + 2, Megabytes(drive.space.freeBytes) + " von " +
-                                                  Megabytes(drive.space.totalBytes) + " frei");
+            SetText(kFirstDrive + 3 * k + 2,
+                    Megabytes(drive.space.freeBytes) + " von " + Megabytes(drive.space.totalBytes) + " frei");
             InvalidateRect(GetDlgItem(Window(), kFirstDrive + 3 * k + 1), nullptr, TRUE);
         }
 
@@ -214,7 +214,8 @@ private:
                 continue;
             }
             const uint16_t flags = platform::kFofAllowUndo | platform::kFofNoConfirmation | platform::kFofSilent;
-            if (platform::Get().recycleBin().Delete(file.path, flags) == 0 && !platform::Get().files().Exists(file.path)) {
+            if (platform::Get().recycleBin().Delete(file.path, flags) == 0 &&
+                !platform::Get().files().Exists(file.path)) {
                 ++moved;
             } else {
                 ++skipped;

@@ -184,12 +184,11 @@ protected:
             MakeChild("STATIC", check.heading, 0, 28, y + 4, 300, 16, 0, true);
             MakeChild("BUTTON", "Prüfen", WS_TABSTOP | BS_PUSHBUTTON, 340, y, 96, 24, check.checkButton);
             MakeChild("LISTBOX", "",
-                      WS_TABSTOP | WS_BORDER | WS_VSCROLL | LBS_OWNERDRAWFIXED | LBS_NOTIFY |
-                          LBS_NOINTEGRALHEIGHT,
-                      12, y + 28, 424, kListHeight, check.list);
+                      WS_TABSTOP | WS_BORDER | WS_VSCROLL | LBS_OWNERDRAWFIXED | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, 12,
+                      y + 28, 424, kListHeight, check.list);
             MakeChild("STATIC", "Noch nicht geprüft.", SS_NOPREFIX, 12, y + 32 + kListHeight, 320, 16, check.status);
-            MakeChild("BUTTON", "Entfernen", WS_TABSTOP | BS_PUSHBUTTON | WS_DISABLED, 340,
-                      y + 30 + kListHeight, 96, 24, check.removeButton);
+            MakeChild("BUTTON", "Entfernen", WS_TABSTOP | BS_PUSHBUTTON | WS_DISABLED, 340, y + 30 + kListHeight, 96,
+                      24, check.removeButton);
         }
         MakeChild("STATIC", "Vor dem Entfernen wird eine Sicherung im Ordner \"brkpoint\" angelegt.", SS_NOPREFIX, 12,
                   374, 424, 16, 0);
@@ -300,8 +299,8 @@ private:
             auto key = platform::Get().registry().OpenKey(entry->root, entry->key, false);
             if (key && key->DeleteValue(entry->name)) ++removed;
         }
-        const std::string note = Count(removed, "Eintrag wurde", "Einträge wurden") +
-                                 " entfernt. Die Sicherung liegt in\r" + path;
+        const std::string note =
+            Count(removed, "Eintrag wurde", "Einträge wurden") + " entfernt. Die Sicherung liegt in\r" + path;
         MessageBoxA(OwnerWindow(), note.c_str(), "Hinweis", MB_OK | MB_ICONINFORMATION);
         Run(check);
     }
@@ -315,13 +314,13 @@ private:
         const Entry& entry = check.entries[item.itemID];
         const bool judged = entry.verdict == RunVerdict::Missing;
         RECT box{area.left + 2, area.top + 2, area.left + 14, area.top + 14};
-        DrawFrameControl(dc, &box, DFC_BUTTON,
-                         DFCS_BUTTONCHECK | DFCS_FLAT | (entry.checked ? DFCS_CHECKED : 0) | (judged ? 0 : DFCS_INACTIVE));
+        DrawFrameControl(
+            dc, &box, DFC_BUTTON,
+            DFCS_BUTTONCHECK | DFCS_FLAT | (entry.checked ? DFCS_CHECKED : 0) | (judged ? 0 : DFCS_INACTIVE));
         HGDIOBJ oldFont = SelectObject(dc, Font());
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : judged ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
-        const std::string text =
-            entry.name + ": " + entry.file + (judged ? "  (fehlt)" : "  (nicht beurteilbar)");
+        const std::string text = entry.name + ": " + entry.file + (judged ? "  (fehlt)" : "  (nicht beurteilbar)");
         RECT textArea{area.left + 18, area.top, area.right - 2, area.bottom};
         DrawTextA(dc, text.c_str(), -1, &textArea, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
         SelectObject(dc, oldFont);

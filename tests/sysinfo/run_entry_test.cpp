@@ -1,5 +1,7 @@
 // JudgeRunCommand on a table of autostart command lines over files in the
 // test's folder, the same on the fake and under Wine.
+#include "sysinfo/collectors/run_entry.h"
+
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -9,7 +11,6 @@
 #include "platform/fake/fake_platform.h"
 #include "platform/platform.h"
 #include "platform/text.h"
-#include "sysinfo/collectors/run_entry.h"
 #include "tests/support/test_machine.h"
 
 #ifdef _WIN32
@@ -25,8 +26,8 @@ class RunEntryTest : public testing_support::MachineTest {
 protected:
     void SetUp() override {
         path_ = machine.P().files().GetEnvironment("PATH");
-        for (const char* name : {"Prog Files\\tool.exe", "LongProgramName\\app.exe", "helper.dll", "qwrun.exe",
-                                 "Prog Files\\tool2.exe"}) {
+        for (const char* name :
+             {"Prog Files\\tool.exe", "LongProgramName\\app.exe", "helper.dll", "qwrun.exe", "Prog Files\\tool2.exe"}) {
             const std::string path = machine.Path(name);
             const size_t slash = path.rfind('\\');
             machine.P().files().CreateDirectory(path.substr(0, slash));

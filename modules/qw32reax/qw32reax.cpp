@@ -184,8 +184,9 @@ protected:
             MakeChild("STATIC", check.heading, 0, 28, y + 4, 300, 16, 0, true);
             MakeChild("BUTTON", "Prüfen", WS_TABSTOP | BS_PUSHBUTTON, 340, y, 96, 24, check.checkButton);
             MakeChild("LISTBOX", "",
-                      WS_TABSTOP | WS_BORDER | WS_VSCROLL | LBS_OWNERDRAWFIXED | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, 12,
-                      y + 28, 424, kListHeight, check.list);
+                      WS_TABSTOP | WS_BORDER | WS_VSCROLL | LBS_OWNERDRAWFIXED | LBS_NOTIFY | LBS_WANTKEYBOARDINPUT |
+                          LBS_NOINTEGRALHEIGHT,
+                      12, y + 28, 424, kListHeight, check.list);
             MakeChild("STATIC", "Noch nicht geprüft.", SS_NOPREFIX, 12, y + 32 + kListHeight, 320, 16, check.status);
             MakeChild("BUTTON", "Entfernen", WS_TABSTOP | BS_PUSHBUTTON | WS_DISABLED, 340, y + 30 + kListHeight, 96,
                       24, check.removeButton);
@@ -320,7 +321,9 @@ private:
         HGDIOBJ oldFont = SelectObject(dc, Font());
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : judged ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
-        const std::string text = entry.name + ": " + entry.file + (judged ? "  (fehlt)" : "  (nicht beurteilbar)");
+        // A "SharedDLLs" entry is named by its file.
+        const std::string text = (entry.name == entry.file ? entry.name : entry.name + ": " + entry.file) +
+                                 (judged ? "  (fehlt)" : "  (nicht beurteilbar)");
         RECT textArea{area.left + 18, area.top, area.right - 2, area.bottom};
         DrawTextA(dc, text.c_str(), -1, &textArea, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
         SelectObject(dc, oldFont);

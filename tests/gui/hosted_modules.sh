@@ -10,7 +10,9 @@
 #     through OutputDebugStringA, which Wine's debugstr channel prints);
 #   - the repair module finds a Run entry whose program is gone, removes it
 #     after "Ja", and the REGEDIT4 file it wrote into "brkpoint" brings it
-#     back with "regedit /s".
+#     back with "regedit /s";
+#   - its "SharedDLLs" check, driven by Tab and the space bar, removes an
+#     entry whose file is gone.
 # With QW_GUI_SCREENSHOTS=1 it keeps docs/screenshots/performance.png and
 # repair.png. The last line says "N passed, N failed".
 set -uo pipefail
@@ -22,6 +24,7 @@ timeout_s=${QW_GUI_TIMEOUT:-60}
 work=$(mktemp -d "${TMPDIR:-/tmp}/quellwerk-gui.XXXXXX")
 folder=$work/program
 run_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Run'
+shared_key='HKLM\Software\Microsoft\Windows\CurrentVersion\SharedDLLs'
 gone_command='C:\Programme\Verwaist\weg.exe /min'
 
 qw_checks
@@ -74,6 +77,10 @@ for name in alt1.tmp alt2.tmp "~df12.tmp"; do echo "Rest" >"$temp/$name"; done
 wine_cmd reg delete "$run_key" /f >/dev/null
 wine_cmd reg add "$run_key" /v QwFehlt /t REG_SZ /d "$gone_command" /f >/dev/null
 wine_cmd reg add "$run_key" /v QwOhnePfad /t REG_SZ /d 'nirgends.exe /autorun' /f >/dev/null
+
+# One "SharedDLLs" entry whose file is gone.
+wine_cmd reg delete "$shared_key" /f >/dev/null
+wine_cmd reg add "$shared_key" /v 'C:\windows\system\qwweg.dll' /t REG_DWORD /d 2 /f >/dev/null
 
 WINEDEBUG=-all,+debugstr qw_start_program "$folder" >"$work/program.log" 2>&1
 main_id=$(qw_poll "$timeout_s" 0.1 main_window) || { fail "no main window"; finish; }
@@ -144,6 +151,20 @@ if [ -n "$backup" ] && ! wine_cmd reg query "$run_key" /v QwFehlt | grep -q QwFe
   pass "the chosen Run entry is removed, the one that cannot be judged stays, a backup is written"
 else
   fail "the removal: backup ${backup:-none}; $(wine_cmd reg query "$run_key")"
+fi
+
+# The "SharedDLLs" check by keyboard: Tab from its "Prüfen" to its list, the
+# space bar ticks the first entry.
+click_module 388 222  # "Prüfen" of the "SharedDLLs" entries
+sleep 1
+xdotool windowfocus --sync "$main_id" 2>/dev/null
+xdotool key Tab space
+sleep 0.5
+click_module 388 350  # its "Entfernen"
+if answer Return && answer Return && ! wine_cmd reg query "$shared_key" | grep -qi 'qwweg.dll'; then
+  pass "Tab moves into the list, the space bar ticks the missing \"SharedDLLs\" entry, and it is removed"
+else
+  fail "the \"SharedDLLs\" entry was not removed by keyboard: $(wine_cmd reg query "$shared_key")"
 fi
 
 qw_click_close "$main_id"

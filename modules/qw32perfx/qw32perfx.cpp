@@ -207,10 +207,11 @@ private:
                                      " des Temp-Ordners in den Papierkorb verschoben werden?";
         if (MessageBoxA(OwnerWindow(), question.c_str(), "Hinweis", MB_YESNO | MB_ICONEXCLAMATION) != IDYES) return;
         size_t moved = 0;
-        size_t skipped = 0;
+        size_t inUse = 0;
+        size_t failed = 0;
         for (const TempFile& file : temp_) {
             if (InUse(file.path)) {
-                ++skipped;
+                ++inUse;
                 continue;
             }
             const uint16_t flags = platform::kFofAllowUndo | platform::kFofNoConfirmation | platform::kFofSilent;
@@ -218,11 +219,14 @@ private:
                 !platform::Get().files().Exists(file.path)) {
                 ++moved;
             } else {
-                ++skipped;
+                ++failed;
             }
         }
         std::string note = Count(moved, "Datei wurde", "Dateien wurden") + " in den Papierkorb verschoben.";
-        if (skipped) note += "\r" + Count(skipped, "Datei ist", "Dateien sind") + " in Gebrauch und blieben liegen.";
+        if (inUse)
+            note += "\r" + Count(inUse, "Datei ist in Gebrauch und blieb", "Dateien sind in Gebrauch und blieben") +
+                    " liegen.";
+        if (failed) note += "\r" + Count(failed, "Datei konnte", "Dateien konnten") + " nicht verschoben werden.";
         MessageBoxA(OwnerWindow(), note.c_str(), "Hinweis", MB_OK | MB_ICONINFORMATION);
         Refresh();
     }

@@ -12,7 +12,7 @@
 #     after "Ja", and the REGEDIT4 file it wrote into "brkpoint" brings it
 #     back with "regedit /s";
 #   - its "SharedDLLs" check, driven by Tab and the space bar, removes an
-#     entry whose file is gone.
+#     entry whose file is gone, and its REGEDIT4 file brings the count back.
 # With QW_GUI_SCREENSHOTS=1 it keeps docs/screenshots/performance.png and
 # repair.png. The last line says "N passed, N failed".
 set -uo pipefail
@@ -175,12 +175,17 @@ else
   fail "the program did not close normally"
 fi
 
-if [ -n "$backup" ]; then
-  wine_cmd regedit /s "Z:${backup//\//\\}" >/dev/null
-  if wine_cmd reg query "$run_key" /v QwFehlt | grep -qF "$gone_command"; then
-    pass "the backup brings the Run entry back through \"regedit /s\""
+# Each removal wrote its own file: the Run entry first, then the DLL's count.
+backups=("$folder"/brkpoint/reax*.reg)
+if [ "${#backups[@]}" -eq 2 ] && [ -f "${backups[1]}" ]; then
+  for f in "${backups[@]}"; do wine_cmd regedit /s "Z:${f//\//\\}" >/dev/null; done
+  if wine_cmd reg query "$run_key" /v QwFehlt | grep -qF "$gone_command" \
+    && wine_cmd reg query "$shared_key" | grep -i 'qwweg.dll' | grep -q '0x2'; then
+    pass "the backups bring the Run entry and the SharedDLLs count back through \"regedit /s\""
   else
-    fail "the Run entry did not come back from $backup"
+    fail "the entries did not come back from ${backups[*]}"
   fi
+else
+  fail "not two backups in brkpoint: ${backups[*]}"
 fi
 finish

@@ -4,7 +4,8 @@
 # copy of the prefix as the set-up registers them:
 #   - "Performance" hosts the performance module; its "Aufräumen" leaves the
 #     temp folder alone after "Nein" and moves its files to the recycle bin
-#     (Wine's XDG trash, kept in the run's folder) after "Ja";
+#     (Wine's XDG trash, kept in the run's folder) after "Ja", all but the
+#     one another program holds open;
 #   - "Reparieren" then hosts the repair module, and the performance module
 #     was released before the repair module was made (the modules say so
 #     through OutputDebugStringA, which Wine's debugstr channel prints);
@@ -106,14 +107,25 @@ if answer n && [ -f "$temp/alt1.tmp" ] && [ -f "$temp/alt2.tmp" ]; then
 else
   fail "no question before the cleanup, or files went after \"Nein\""
 fi
+# A file that another program holds open: cmd writes the pause prompt into
+# it and waits for its key until the pipe closes.
+held_open() { [ -e "$temp/offen.tmp" ] && echo yes; }
+mkfifo "$work/keys"
+"$qw_wine_run" cmd /c "pause > %TEMP%\\offen.tmp" <"$work/keys" >/dev/null 2>&1 &
+holder=$!
+exec 7>"$work/keys"
+qw_poll 20 0.2 held_open >/dev/null || fail "no file held open"
 click_module 388 248
 answer Return || fail "no question at the second \"Aufräumen\""
 answer Return || fail "no note after the cleanup"
+held=$(held_open)
+exec 7>&-
+wait "$holder" 2>/dev/null
 trashed=$(find "$XDG_DATA_HOME" -path '*Trash/files/*' -name 'alt*.tmp' 2>/dev/null | wc -l)
-if [ ! -e "$temp/alt1.tmp" ] && [ ! -e "$temp/alt2.tmp" ] && [ "$trashed" -eq 2 ]; then
-  pass "after \"Ja\" the temp files are in the recycle bin"
+if [ ! -e "$temp/alt1.tmp" ] && [ ! -e "$temp/alt2.tmp" ] && [ "$trashed" -eq 2 ] && [ "$held" = yes ]; then
+  pass "after \"Ja\" the temp files are in the recycle bin, the one held open stays"
 else
-  fail "after \"Ja\": $(ls "$temp" 2>/dev/null | tr '\n' ' ')left in the temp folder, $trashed in the recycle bin"
+  fail "after \"Ja\": $(ls "$temp" 2>/dev/null | tr '\n' ' ')left in the temp folder (held open: ${held:-no}), $trashed in the recycle bin"
 fi
 
 # --- Reparieren

@@ -11,9 +11,8 @@
 #include "modules/activex_common/ax_text.h"
 #include "platform/helpers.h"
 #include "platform/platform.h"
-#include "platform/regedit.h"
 #include "platform/text.h"
-#include "sysinfo/collectors/run_entry.h"
+#include "sysinfo/collectors/registry_orphans.h"
 
 namespace modules {
 
@@ -35,12 +34,7 @@ const Location kRunKeys[] = {
 };
 
 struct Entry {
-    RootKey root;
-    std::string key;
-    std::string name;
-    platform::RegValue value;
-    std::string file;
-    RunVerdict verdict;
+    sysinfo::collectors::TOrphan orphan;
     bool checked = false;
 };
 
@@ -58,88 +52,17 @@ struct Check {
 std::vector<Entry> FindRunEntries() {
     std::vector<Entry> found;
     for (const Location& at : kRunKeys) {
-        auto key = platform::Get().registry().OpenKey(at.root, at.path, false);
-        if (!key) continue;
-        for (const std::string& name : key->ValueNames()) {
-            auto value = key->QueryValue(name);
-            if (!value || name.empty()) continue;
-            const bool text = value->type == platform::ValueType::Sz || value->type == platform::ValueType::ExpandSz;
-            const auto judged = text ? sysinfo::collectors::JudgeRunCommand(platform::TextOfSz(value->data))
-                                     : sysinfo::collectors::RunJudgement{};
-            if (judged.verdict == RunVerdict::Present) continue;
-            found.push_back({at.root, at.path, name, *value, judged.file.empty() ? name : judged.file, judged.verdict});
-        }
+        for (auto& orphan : sysinfo::collectors::FindRunOrphans(at.root, at.path)) found.push_back({orphan});
     }
     return found;
 }
 
-// A "SharedDLLs" value is named by the file's full path; only a fixed disk
-// is trusted to say that the file is gone.
 std::vector<Entry> FindSharedDlls() {
     std::vector<Entry> found;
-    auto key = platform::Get().registry().OpenKey(RootKey::LocalMachine, kSharedDlls, false);
-    if (!key) return found;
-    platform::FileSystem& files = platform::Get().files();
-    for (const std::string& name : key->ValueNames()) {
-        auto value = key->QueryValue(name);
-        if (!value || name.empty()) continue;
-        const bool fullPath = name.size() >= 3 && name[1] == ':' && name[2] == '\\';
-        const bool fixed = fullPath && files.GetDriveType(name.substr(0, 3)) == platform::DriveType::Fixed;
-        if (fixed && files.GetAttributes(name) != platform::attr::Invalid) continue;
-        found.push_back({RootKey::LocalMachine, kSharedDlls, name, *value, name,
-                         fixed ? RunVerdict::Missing : RunVerdict::Unjudged});
+    for (auto& orphan : sysinfo::collectors::FindSharedDllOrphans(RootKey::LocalMachine, kSharedDlls)) {
+        found.push_back({orphan});
     }
     return found;
-}
-
-std::string Quoted(const std::string& text) {
-    std::string out = "\"";
-    for (char c : text) {
-        if (c == '\\' || c == '"') out += '\\';
-        out += c;
-    }
-    return out + "\"";
-}
-
-std::string HexBytes(const std::string& data) {
-    std::string out;
-    char byte[4];
-    for (size_t i = 0; i < data.size(); ++i) {
-        std::snprintf(byte, sizeof byte, "%02x", static_cast<unsigned char>(data[i]));
-        if (i) out += ',';
-        out += byte;
-    }
-    return out;
-}
-
-std::string ValueLine(const Entry& entry) {
-    std::string line = Quoted(entry.name) + "=";
-    const platform::RegValue& value = entry.value;
-    if (value.type == platform::ValueType::Sz) return line + Quoted(platform::TextOfSz(value.data));
-    if (value.type == platform::ValueType::Dword && value.data.size() == 4) {
-        uint32_t number = 0;
-        for (int i = 3; i >= 0; --i) number = (number << 8) | static_cast<unsigned char>(value.data[i]);
-        char text[16];
-        std::snprintf(text, sizeof text, "dword:%08x", static_cast<unsigned>(number));
-        return line + text;
-    }
-    if (value.type == platform::ValueType::Binary) return line + "hex:" + HexBytes(value.data);
-    return line + "hex(" + std::to_string(static_cast<unsigned>(value.type)) + "):" + HexBytes(value.data);
-}
-
-// The REGEDIT4 text that puts the entries back, one section per key.
-std::string Backup(const std::vector<const Entry*>& entries) {
-    std::string text = "REGEDIT4\r\n";
-    std::string section;
-    for (const Entry* entry : entries) {
-        const std::string next = std::string("[") + platform::RootKeyName(entry->root) + "\\" + entry->key + "]";
-        if (next != section) {
-            text += "\r\n" + next + "\r\n";
-            section = next;
-        }
-        text += ValueLine(*entry) + "\r\n";
-    }
-    return text + "\r\n";
 }
 
 // "brkpoint\reax0001.reg" and on, the first free number.
@@ -253,7 +176,7 @@ private:
         size_t missing = 0;
         for (const Entry& entry : check.entries) {
             SendMessageA(list, LB_ADDSTRING, 0, 0);  // drawn from check.entries
-            if (entry.verdict == RunVerdict::Missing) ++missing;
+            if (entry.orphan.verdict == RunVerdict::Missing) ++missing;
         }
         std::string status = check.entries.empty() ? std::string("Keine verwaisten Einträge gefunden.")
                                                    : Count(missing, "verwaister Eintrag", "verwaiste Einträge");
@@ -268,7 +191,7 @@ private:
         if (index < 0 || index >= static_cast<int>(check.entries.size())) return;
         Entry& entry = check.entries[index];
         // An entry that cannot be judged is never offered for removal.
-        if (entry.verdict != RunVerdict::Missing) return;
+        if (entry.orphan.verdict != RunVerdict::Missing) return;
         entry.checked = !entry.checked;
         InvalidateRect(GetDlgItem(Window(), check.list), nullptr, FALSE);
         UpdateRemove(check);
@@ -281,22 +204,22 @@ private:
     }
 
     void Remove(Check& check) {
-        std::vector<const Entry*> chosen;
+        std::vector<const sysinfo::collectors::TOrphan*> chosen;
         for (const Entry& entry : check.entries) {
-            if (entry.checked && entry.verdict == RunVerdict::Missing) chosen.push_back(&entry);
+            if (entry.checked && entry.orphan.verdict == RunVerdict::Missing) chosen.push_back(&entry.orphan);
         }
         if (chosen.empty()) return;
         const std::string question = "Sollen " + Count(chosen.size(), "gewählter Eintrag", "gewählte Einträge") +
                                      " entfernt werden?\rVorher wird eine Sicherung im Ordner \"brkpoint\" angelegt.";
         if (MessageBoxA(OwnerWindow(), question.c_str(), "Hinweis", MB_YESNO | MB_ICONEXCLAMATION) != IDYES) return;
         const std::string path = BackupPath();
-        if (path.empty() || !platform::Get().files().WriteFile(path, Backup(chosen))) {
+        if (path.empty() || !platform::Get().files().WriteFile(path, sysinfo::collectors::RegeditBackup(chosen))) {
             MessageBoxA(OwnerWindow(), "Die Sicherung konnte nicht geschrieben werden. Es wurde nichts entfernt.",
                         "Hinweis", MB_OK | MB_ICONEXCLAMATION);
             return;
         }
         size_t removed = 0;
-        for (const Entry* entry : chosen) {
+        for (const sysinfo::collectors::TOrphan* entry : chosen) {
             auto key = platform::Get().registry().OpenKey(entry->root, entry->key, false);
             if (key && key->DeleteValue(entry->name)) ++removed;
         }
@@ -312,12 +235,13 @@ private:
         const bool selected = (item.itemState & ODS_SELECTED) != 0;
         FillRect(dc, &area, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
         if (item.itemID >= check.entries.size()) return;
-        const Entry& entry = check.entries[item.itemID];
+        const Entry& shown = check.entries[item.itemID];
+        const sysinfo::collectors::TOrphan& entry = shown.orphan;
         const bool judged = entry.verdict == RunVerdict::Missing;
         RECT box{area.left + 2, area.top + 2, area.left + 14, area.top + 14};
         DrawFrameControl(
             dc, &box, DFC_BUTTON,
-            DFCS_BUTTONCHECK | DFCS_FLAT | (entry.checked ? DFCS_CHECKED : 0) | (judged ? 0 : DFCS_INACTIVE));
+            DFCS_BUTTONCHECK | DFCS_FLAT | (shown.checked ? DFCS_CHECKED : 0) | (judged ? 0 : DFCS_INACTIVE));
         HGDIOBJ oldFont = SelectObject(dc, Font());
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : judged ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));

@@ -78,6 +78,7 @@ build_program() {
 # With a display: the program in the foreground, on the set-up's prefix.
 start_on_display() {
   echo "run.sh: starting $program/quellwerk.exe on $DISPLAY"
+  qw_register_modules "$program" || true
   cd "$program"
   exec "$qw_wine_run" "$program/quellwerk.exe"
 }
@@ -91,6 +92,7 @@ start_headless() {
   trap 'exit 130' INT TERM
   qw_start_xvfb "$work"
   qw_private_prefix "$work/prefix" "${!qw_prefix_var:-$repo/build/$qw_prefix_name}"
+  qw_register_modules "$program" || true
   echo "run.sh: starting $program/quellwerk.exe on Xvfb $DISPLAY"
   qw_start_program "$program" >"$work/program.log" 2>&1
 

@@ -4,11 +4,13 @@
 #   fake platform), the win64 suite under Wine as Windows 98 (on Xvfb when
 #   there is no display), the GUI tests of the program under Wine (tests/gui,
 #   each on an Xvfb of its own: start and close, the title and the page blend,
-#   the password lock and the options, the breakpoint at the third start), the
+#   the password lock and the options, the breakpoint at the third start, the
+#   hosted pages and modules), the
 #   fuzz run, and the Windows 95/98/ME import check of the win32 build.
 # Where the kernel runs 32-bit x86 code, also the i686 suite under 32-bit Wine
 # as Windows 98 and the GUI tests of the product itself (build/win32) under
-# 32-bit Wine: start and close, the title and the page blend; elsewhere those
+# 32-bit Wine: start and close, the title and the page blend, the hosted
+# modules; elsewhere those
 # parts show as skipped, with the reason.
 # Goes on after a failed part, prints a summary, and exits non-zero when any
 # part failed.
@@ -173,6 +175,7 @@ if run_part "win64 build" build_preset win64; then
   run_part "GUI hosted and order pages" env QW_PROGRAM_BUILD=win64 bash tests/gui/hosted_pages.sh
   run_part "GUI service page and restore" env QW_PROGRAM_BUILD=win64 QW_SCREENSHOTS="$work/screenshots" \
     bash tests/gui/service.sh
+  run_part "GUI hosted modules" env QW_PROGRAM_BUILD=win64 bash tests/gui/hosted_modules.sh
 else
   skip_part "win64 tests under Wine" "the win64 build failed"
   skip_part "GUI test under Wine" "the win64 build failed"
@@ -182,6 +185,7 @@ else
   skip_part "GUI boot page under Wine" "the win64 build failed"
   skip_part "GUI hosted and order pages" "the win64 build failed"
   skip_part "GUI service page and restore" "the win64 build failed"
+  skip_part "GUI hosted modules" "the win64 build failed"
 fi
 
 win32_built=0
@@ -195,6 +199,7 @@ if ! no_i386=$(bash tools/can_run_i386.sh); then
   skip_part "i686 tests, 32-bit Wine" "$no_i386"
   skip_part "product GUI, 32-bit Wine" "$no_i386"
   skip_part "product title and blend" "$no_i386"
+  skip_part "product modules, 32-bit Wine" "$no_i386"
 else
   if [ "$i686_built" -eq 1 ]; then
     run_part "i686 tests, 32-bit Wine" i686_tests
@@ -204,9 +209,11 @@ else
   if [ "$win32_built" -eq 1 ]; then
     run_part "product GUI, 32-bit Wine" env QW_PROGRAM_BUILD=win32 bash tests/gui/start_and_close.sh
     run_part "product title and blend" env QW_PROGRAM_BUILD=win32 bash tests/gui/title_and_blend.sh
+    run_part "product modules, 32-bit Wine" env QW_PROGRAM_BUILD=win32 bash tests/gui/hosted_modules.sh
   else
     skip_part "product GUI, 32-bit Wine" "the win32 build failed"
     skip_part "product title and blend" "the win32 build failed"
+    skip_part "product modules, 32-bit Wine" "the win32 build failed"
   fi
 fi
 

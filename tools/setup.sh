@@ -377,6 +377,28 @@ ensure_order_form() {
 }
 
 # ---------------------------------------------------------------------------
+# 8. The hosted ActiveX modules registered on the sample machine
+# ---------------------------------------------------------------------------
+# Once a build has made them, "qw32perfx.ocx" and "qw32reax.ocx" of
+# build/<win64|win32>/modules are registered in the prefix of that build with
+# regsvr32, as the suite's set-up does on Windows. A registration that
+# already names the file is left alone.
+# register_modules PREFIX ARCH BUILD
+register_modules() {
+  local prefix=$1 arch=$2 folder=$repo/build/$3/modules f windows escaped
+  [ -f "$prefix/system.reg" ] || return 0
+  for f in "$folder"/*.ocx; do
+    [ -f "$f" ] || continue
+    windows="Z:${f//\//\\}"
+    escaped=${windows//\\/\\\\}
+    grep -qiF "@=\"$escaped\"" "$prefix/system.reg" && continue
+    say "modules: regsvr32 $(basename "$f") ($arch)"
+    ( wine_env "$prefix" "$arch"; "$(wine_loader "$arch")" regsvr32 /s "$windows" >/dev/null 2>&1
+      "$(wineserver_bin)" -w ) || say "modules: regsvr32 $(basename "$f") failed ($arch)"
+  done
+}
+
+# ---------------------------------------------------------------------------
 started=$(date +%s)
 ensure_packages
 ensure_locale
@@ -385,4 +407,6 @@ ensure_wineprefix "$wineprefix" win64 wine64
 install_sample_machine "$wineprefix" win64
 ensure_32bit_side
 ensure_order_form
+register_modules "$wineprefix" win64 win64
+[ -f "$wineprefix32/system.reg" ] && register_modules "$wineprefix32" win32 win32
 say "ready in $(( $(date +%s) - started )) s"

@@ -24,7 +24,7 @@ main_window() { qw_find_main "$qw_program_pid"; }
 # A window of the program captioned "Hinweis".
 note_window() {
   local id
-  for id in $(xdotool search --onlyvisible --pid "$qw_program_pid" --name '^Hinweis$' 2>/dev/null); do
+  for id in $(xdotool search --all --onlyvisible --pid "$qw_program_pid" --name '^Hinweis$' 2>/dev/null); do
     echo "$id"
     return
   done
@@ -35,8 +35,12 @@ click_page() { xdotool mousemove --window "$main_id" 529 $((146 + 33 * ($1 - 1))
 if ! qw_start_xvfb "$work"; then fail "Xvfb did not start"; finish; fi
 if ! qw_private_prefix "$work/prefix"; then fail "no copy of the Wine prefix"; finish; fi
 if ! qw_lay_out_program_folder "$folder"; then fail "no program folder"; finish; fi
-# The modules are left out of this folder: the message is what is tested.
+# The modules are left out of this folder and their registration out of the
+# prefix: the message is what is tested.
 rm -f "$folder"/*.ocx
+for clsid in '{69DE8265-E4C4-11D4-895F-00E07D7246FD}' '{E94CC445-DCE9-11D4-895F-00E07D7246FD}'; do
+  "$qw_wine_run" reg delete "HKCR\\CLSID\\$clsid" /f >/dev/null 2>&1
+done
 qw_start_program "$folder" >"$work/program.log" 2>&1
 main_id=$(qw_poll "$timeout_s" 0.1 main_window) || { fail "no main window"; finish; }
 qw_wait_painted 20 || true

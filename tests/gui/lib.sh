@@ -237,3 +237,15 @@ qw_screenshot() {
 qw_click_close() {
   xdotool mousemove --window "$1" "$qw_close_x" "$qw_close_y" click 1
 }
+
+# qw_register_modules FOLDER: registers the ActiveX modules (*.ocx) of the
+# program folder in the prefix in use (the private copy, else the set-up's),
+# through regsvr32 of the build's Wine, as the set-up of the suite would.
+qw_register_modules() {
+  local folder=$1 f status=0
+  for f in "$folder"/*.ocx; do
+    [ -f "$f" ] || continue
+    "$qw_wine_run" regsvr32 /s "Z:${f//\//\\}" >/dev/null 2>&1 || { echo "regsvr32 failed for $f" >&2; status=1; }
+  done
+  return "$status"
+}

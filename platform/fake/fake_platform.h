@@ -7,6 +7,8 @@
 
 #include "platform/fake/fake_activex.h"
 #include "platform/fake/fake_modules.h"
+#include "platform/fake/fake_machine.h"
+#include "platform/fake/fake_net.h"
 #include "platform/fake/fake_cabinet.h"
 #include "platform/fake/fake_code_page.h"
 #include "platform/fake/fake_file_access.h"
@@ -36,6 +38,8 @@ public:
     FakeCabinet& cabinet() override { return cabinet_; }
     FakeActiveX& activex() override { return activex_; }
     FakeModules& modules() override { return modules_; }
+    FakeMachine& machine() override { return machine_; }
+    FakeNet& net() override { return net_; }
 
 private:
     FakeRegistry registry_;
@@ -49,6 +53,8 @@ private:
     FakeCabinet cabinet_;
     FakeActiveX activex_;
     FakeModules modules_;
+    FakeMachine machine_;
+    FakeNet net_;
 };
 
 }  // namespace platform::fake

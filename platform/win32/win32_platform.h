@@ -4,6 +4,8 @@
 #include "platform/platform.h"
 #include "platform/win32/win32_activex.h"
 #include "platform/win32/win32_modules.h"
+#include "platform/win32/win32_machine.h"
+#include "platform/win32/win32_net.h"
 #include "platform/win32/win32_cabinet.h"
 #include "platform/win32/win32_code_page.h"
 #include "platform/win32/win32_file_access.h"
@@ -29,6 +31,8 @@ public:
     Win32Cabinet& cabinet() override { return cabinet_; }
     Win32ActiveX& activex() override { return activex_; }
     Win32Modules& modules() override { return modules_; }
+    Win32Machine& machine() override { return machine_; }
+    Win32Net& net() override { return net_; }
 
 private:
     Win32Registry registry_;
@@ -42,6 +46,8 @@ private:
     Win32Cabinet cabinet_;  // loads "cabinet.dll" when the platform is made, at start
     Win32ActiveX activex_;
     Win32Modules modules_;
+    Win32Machine machine_;
+    Win32Net net_;
 };
 
 // The process's one real platform, installed as the current platform.

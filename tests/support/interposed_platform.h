@@ -51,6 +51,8 @@ public:
     platform::Cabinet& cabinet() override { return inner_.cabinet(); }
     platform::ActiveX& activex() override { return inner_.activex(); }
     platform::Modules& modules() override { return inner_.modules(); }
+    platform::Machine& machine() override { return inner_.machine(); }
+    platform::Net& net() override { return inner_.net(); }
 
 private:
     static bool Hit(const PathTest& test, const std::string& path) { return test && test(path); }

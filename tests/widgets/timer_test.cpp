@@ -141,6 +141,8 @@ public:
     platform::Cabinet& cabinet() override { throw std::logic_error("no cabinet"); }
     platform::ActiveX& activex() override { throw std::logic_error("no ActiveX"); }
     platform::Modules& modules() override { throw std::logic_error("no modules"); }
+    platform::Machine& machine() override { throw std::logic_error("no machine"); }
+    platform::Net& net() override { throw std::logic_error("no network"); }
     StubSystem system_;
 };
 

@@ -170,6 +170,7 @@ if run_part "win64 build" build_preset win64; then
   run_part "GUI boot page under Wine" env QW_PROGRAM_BUILD=win64 QW_SCREENSHOTS="$work/screenshots" \
     bash tests/gui/boot_page.sh
   run_part "GUI hosted and order pages" env QW_PROGRAM_BUILD=win64 bash tests/gui/hosted_pages.sh
+  run_part "GUI system information page" env QW_PROGRAM_BUILD=win64 bash tests/gui/sysinfo_page.sh
 else
   skip_part "win64 tests under Wine" "the win64 build failed"
   skip_part "GUI test under Wine" "the win64 build failed"
@@ -178,6 +179,7 @@ else
   skip_part "GUI breakpoint under Wine" "the win64 build failed"
   skip_part "GUI boot page under Wine" "the win64 build failed"
   skip_part "GUI hosted and order pages" "the win64 build failed"
+  skip_part "GUI system information page" "the win64 build failed"
 fi
 
 win32_built=0
@@ -190,6 +192,7 @@ run_part "i686 build" build_preset i686 && i686_built=1
 if ! no_i386=$(bash tools/can_run_i386.sh); then
   skip_part "i686 tests, 32-bit Wine" "$no_i386"
   skip_part "product GUI, 32-bit Wine" "$no_i386"
+  skip_part "product system information page, 32-bit Wine" "$no_i386"
 else
   if [ "$i686_built" -eq 1 ]; then
     run_part "i686 tests, 32-bit Wine" i686_tests
@@ -198,8 +201,11 @@ else
   fi
   if [ "$win32_built" -eq 1 ]; then
     run_part "product GUI, 32-bit Wine" env QW_PROGRAM_BUILD=win32 bash tests/gui/start_and_close.sh
+    run_part "product system information page, 32-bit Wine" env QW_PROGRAM_BUILD=win32 \
+      bash tests/gui/sysinfo_page.sh
   else
     skip_part "product GUI, 32-bit Wine" "the win32 build failed"
+    skip_part "product system information page, 32-bit Wine" "the win32 build failed"
   fi
 fi
 

@@ -17,28 +17,27 @@
 // one 16-bit argument. QT_Thunk takes the target in EDX and copies the
 // arguments between ESP and EBP - 0x40 to the 16-bit stack, so the frame
 // reserves exactly 0x40 bytes before the argument is pushed.
-extern "C" uint32_t __stdcall qw_CallThunk16(void* qtThunk, uint32_t target, uint32_t argument);
-asm(".text\n"
-    ".globl _qw_CallThunk16@12\n"
-    "_qw_CallThunk16@12:\n"
-    "    pushl %ebx\n"
-    "    pushl %esi\n"
-    "    pushl %edi\n"
-    "    pushl %ebp\n"
-    "    movl %esp, %ebp\n"
-    "    subl $0x40, %esp\n"
-    "    movl 28(%ebp), %eax\n"
-    "    pushw %ax\n"
-    "    movl 24(%ebp), %edx\n"
-    "    movl 20(%ebp), %ecx\n"
-    "    call *%ecx\n"
-    "    movzwl %ax, %eax\n"
-    "    movl %ebp, %esp\n"
-    "    popl %ebp\n"
-    "    popl %edi\n"
-    "    popl %esi\n"
-    "    popl %ebx\n"
-    "    ret $12\n");
+__attribute__((naked)) static uint32_t __stdcall CallThunk16(void* /*qtThunk*/, uint32_t /*target*/,
+                                                              uint32_t /*argument*/) {
+    asm("    pushl %ebx\n"
+        "    pushl %esi\n"
+        "    pushl %edi\n"
+        "    pushl %ebp\n"
+        "    movl %esp, %ebp\n"
+        "    subl $0x40, %esp\n"
+        "    movl 28(%ebp), %eax\n"
+        "    pushw %ax\n"
+        "    movl 24(%ebp), %edx\n"
+        "    movl 20(%ebp), %ecx\n"
+        "    call *%ecx\n"
+        "    movzwl %ax, %eax\n"
+        "    movl %ebp, %esp\n"
+        "    popl %ebp\n"
+        "    popl %edi\n"
+        "    popl %esi\n"
+        "    popl %ebx\n"
+        "    ret $12\n");
+}
 #endif
 
 namespace platform::win32 {
@@ -155,7 +154,7 @@ ResourceReading Win32Machine::FreeSystemResources(const std::string& module, con
     free16(instance);
     const DWORD target = getProc16(instance, entry.c_str());
     if (target == 0) return {ResourceStatus::NoEntry, 0};
-    return {ResourceStatus::Done, static_cast<uint16_t>(qw_CallThunk16(qtThunk, target, kind))};
+    return {ResourceStatus::Done, static_cast<uint16_t>(CallThunk16(qtThunk, target, kind))};
 #else
     (void)module;
     (void)entry;

@@ -92,11 +92,15 @@ TFrm_SysInfos::TFrm_SysInfos(TComponent* owner) : TPageForm(owner, 451, 400) {
         auto* caption = MakeControl<TLabel>(this, box, "RowCaption" + std::to_string(++rowNumber), kCaptionLeft,
                                             r.top, kValueLeft - kCaptionLeft, 13);
         caption->SetCaption(r.caption);
+        // The value spans the row, so that a long value (an address, a size
+        // in KB) reaches to the left over the caption's free room instead of
+        // being cut; transparent, so that the caption stays readable.
         const int right = box->Width() - 8;
-        const int left = r.width ? right - r.width : kValueLeft;
+        const int left = r.width ? right - r.width : kCaptionLeft;
         auto* value = MakeControl<TLabel>(this, box, r.name, left, r.top, right - left, 13);
         value->SetAutoSize(false);
         value->SetBounds(left, r.top, right - left, 13);
+        value->SetTransparent(true);
         value->SetAlignment(taRightJustify);
         value->SetCaption(kUnknown);
         this->*r.field = value;

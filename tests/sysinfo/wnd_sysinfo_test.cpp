@@ -83,7 +83,7 @@ TEST_F(SysInfoPageTest, SevenBoxesWithTheirRowsAllUnbekanntUntilShown) {
         for (int i = 0; i < box.ControlCount(); ++i) {
             auto* label = dynamic_cast<widgets::TLabel*>(box.Controls(i));
             if (label && label != r.value && label->Top() == r.value->Top() && label->Caption() == r.caption) {
-                found = label->Left() < r.value->Left();
+                found = label->Left() <= r.value->Left() && label->Left() + label->Width() < r.value->Left() + r.value->Width();
             }
         }
         EXPECT_TRUE(found) << r.caption;

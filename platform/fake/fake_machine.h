@@ -78,6 +78,12 @@ public:
     int Snapshots() const { return snapshots_; }
     // The largest limit a snapshot was asked for.
     size_t LargestLimit() const { return largestLimit_; }
+    // Forgets the recorded calls (a long run keeps its memory flat).
+    void ClearCalls() {
+        errorModes_.clear();
+        priorities_.clear();
+        resourceCalls_.clear();
+    }
 
 private:
     MemoryStatus memory_;

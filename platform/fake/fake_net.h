@@ -38,6 +38,7 @@ public:
     };
     const std::vector<Command>& Commands() const { return commands_; }
     int HostQueries() const { return hostQueries_; }
+    void ClearCalls() { commands_.clear(); }
 
 private:
     std::vector<std::string> addresses_{"192.168.0.5"};

@@ -50,6 +50,7 @@ enum class ResourceStatus {
     NoModule,       // the 16-bit module did not load (result below 32)
     NoEntry,        // the module has no such 16-bit entry
     No16BitLayer,   // the system has no 16-bit layer: nothing is short
+    NoResult,       // the call gate does not bring 16-bit results back
 };
 struct ResourceReading {
     ResourceStatus status = ResourceStatus::Done;

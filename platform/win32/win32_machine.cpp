@@ -154,6 +154,15 @@ ResourceReading Win32Machine::FreeSystemResources(const std::string& module, con
     free16(instance);
     const DWORD target = getProc16(instance, entry.c_str());
     if (target == 0) return {ResourceStatus::NoEntry, 0};
+    // Wine's QT_Thunk reaches the 16-bit code but loses AX on the way back.
+    // USER's GetSystemMetrics(SM_CXSCREEN) through the same gate must give
+    // the screen's width, or no 16-bit result can be trusted.
+    static const bool carriesResults = [&] {
+        const DWORD metrics = getProc16(instance, "GetSystemMetrics");
+        return metrics != 0 &&
+               CallThunk16(qtThunk, metrics, SM_CXSCREEN) == (static_cast<DWORD>(GetSystemMetrics(SM_CXSCREEN)) & 0xFFFF);
+    }();
+    if (!carriesResults) return {ResourceStatus::NoResult, 0};
     return {ResourceStatus::Done, static_cast<uint16_t>(CallThunk16(qtThunk, target, kind))};
 #else
     (void)module;

@@ -13,6 +13,8 @@ TSysResources ReadSysResources(const std::string& module, const std::string& ent
         case platform::ResourceStatus::NoModule: return {std::nullopt, kUserNotLoaded};
         case platform::ResourceStatus::NoEntry: return {std::nullopt, kNoResourceEntry};
         case platform::ResourceStatus::No16BitLayer: return {uint16_t{100}, ""};
+        // Shown as unknown rather than as a made-up 0 %.
+        case platform::ResourceStatus::NoResult: return {std::nullopt, ""};
         case platform::ResourceStatus::Done: break;
     }
     return {reading.percent, ""};

@@ -16,7 +16,8 @@ extern const char kUserNotLoaded[];    // the 16-bit USER did not load
 extern const char kNoResourceEntry[];  // it has no GetFreeSystemResources
 
 // The percentage, or the message of what failed. A system without a 16-bit
-// layer has no such limits and reads 100.
+// layer has no such limits and reads 100; one whose call gate loses the
+// 16-bit result (Wine) gives neither.
 struct TSysResources {
     std::optional<uint16_t> percent;
     std::string error;

@@ -214,10 +214,18 @@ TEST_F(SysInfoPageTest, ShowsTheRealMachine) {
     EXPECT_NE(p.Label55->Caption(), "unbekannt");
     EXPECT_NE(p.Label32->Caption(), "-1");
     EXPECT_EQ(p.Label42->Caption(), "1");
+    // Where the call gate loses the 16-bit result (32-bit Wine) the
+    // resources are unknown, never a made-up 0 %.
+    const bool readable = machine.P().machine().FreeSystemResources("user.exe", "GetFreeSystemResources", 0).status !=
+                          platform::ResourceStatus::NoResult;
     for (widgets::TLabel* label : {p.Label26, p.Label224, p.Label33}) {
         const std::string text = label->Caption();
         ASSERT_FALSE(text.empty());
-        EXPECT_EQ(text.back(), '%') << label->Name();
+        if (readable) {
+            EXPECT_EQ(text.back(), '%') << label->Name();
+        } else {
+            EXPECT_EQ(text, "unbekannt") << label->Name();
+        }
     }
 }
 

@@ -15,6 +15,8 @@
 #include "platform/file_access.h"
 #include "platform/files.h"
 #include "platform/modules.h"
+#include "platform/machine.h"
+#include "platform/net.h"
 #include "platform/profile.h"
 #include "platform/recycle_bin.h"
 #include "platform/registry.h"
@@ -39,6 +41,8 @@ public:
     virtual ActiveX& activex() = 0;
     virtual Modules& modules() = 0;
     virtual VersionInfo& versionInfo() = 0;
+    virtual Machine& machine() = 0;
+    virtual Net& net() = 0;
 };
 
 // The platform the program runs on. The win32 build installs the real one

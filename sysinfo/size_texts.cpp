@@ -1,12 +1,16 @@
 #include "sysinfo/size_texts.h"
 
+#include <cmath>
 #include <cstdio>
 
 namespace sysinfo {
 
 std::string FormatFloat2(double value, char thousands, char decimal) {
+    // Halves round away from zero, as FormatFloat rounds; printf alone
+    // would take 3.125 to 3.12.
+    const double rounded = std::round(value * 100.0) / 100.0;
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.2f", value);
+    std::snprintf(buffer, sizeof buffer, "%.2f", rounded);
     std::string digits = buffer;
     const bool negative = !digits.empty() && digits[0] == '-';
     if (negative) digits.erase(0, 1);

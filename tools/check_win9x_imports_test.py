@@ -149,6 +149,8 @@ class Judges(Fixture):
             ("KERNEL32.dll", "GetDiskFreeSpaceExA", False, "GetProcAddress"),
             ("KERNEL32.dll", "FlsAlloc", False, "fail:"),
             ("KERNEL32.dll", 23, False, "fail: KERNEL32.dll!@23"),
+            ("KERNEL32.dll", 35, False, "fail: KERNEL32.dll!@35"),
+            ("KERNEL32.dll", "QT_Thunk", False, "fail: KERNEL32.dll!QT_Thunk"),
             ("msvcrt.dll", "_fstat64", False, "fail:"),
             ("msvcrt.dll", "strcpy_s", False, "fail:"),
             ("msvcrt.dll", "_vsnprintf_s", False, "fail:"),

@@ -7,6 +7,8 @@
 
 #include "platform/fake/fake_activex.h"
 #include "platform/fake/fake_modules.h"
+#include "platform/fake/fake_machine.h"
+#include "platform/fake/fake_net.h"
 #include "platform/fake/fake_cabinet.h"
 #include "platform/fake/fake_code_page.h"
 #include "platform/fake/fake_file_access.h"
@@ -38,6 +40,8 @@ public:
     FakeActiveX& activex() override { return activex_; }
     FakeModules& modules() override { return modules_; }
     FakeVersionInfo& versionInfo() override { return versionInfo_; }
+    FakeMachine& machine() override { return machine_; }
+    FakeNet& net() override { return net_; }
 
 private:
     FakeRegistry registry_;
@@ -52,6 +56,8 @@ private:
     FakeActiveX activex_;
     FakeModules modules_;
     FakeVersionInfo versionInfo_{files_};
+    FakeMachine machine_;
+    FakeNet net_;
 };
 
 }  // namespace platform::fake

@@ -4,6 +4,8 @@
 #include "platform/platform.h"
 #include "platform/win32/win32_activex.h"
 #include "platform/win32/win32_modules.h"
+#include "platform/win32/win32_machine.h"
+#include "platform/win32/win32_net.h"
 #include "platform/win32/win32_cabinet.h"
 #include "platform/win32/win32_code_page.h"
 #include "platform/win32/win32_file_access.h"
@@ -31,6 +33,8 @@ public:
     Win32ActiveX& activex() override { return activex_; }
     Win32Modules& modules() override { return modules_; }
     Win32VersionInfo& versionInfo() override { return versionInfo_; }
+    Win32Machine& machine() override { return machine_; }
+    Win32Net& net() override { return net_; }
 
 private:
     Win32Registry registry_;
@@ -45,6 +49,8 @@ private:
     Win32ActiveX activex_;
     Win32Modules modules_;
     Win32VersionInfo versionInfo_;
+    Win32Machine machine_;
+    Win32Net net_;
 };
 
 // The process's one real platform, installed as the current platform.

@@ -22,6 +22,12 @@ uint32_t SnapFrequency(uint32_t m);
 // rounded to whole MHz (halves to even), a tenth of 6 or more rounds up,
 // then snapped. Every product is formed in 64 bits; zero microseconds give
 // a zero result.
-TCpuClock ClockFromTotals(uint32_t cycles, uint32_t microseconds);
+TCpuClock ClockFromTotals(uint64_t cycles, uint64_t microseconds);
+
+// Measures the clock against the performance counter: at least 3 and at
+// most 20 tries of 1000 counter ticks each at time-critical priority, until
+// the last three estimates agree. False, with result untouched, when the
+// machine has no performance counter.
+bool MeasureCpuClock(TCpuClock& result);
 
 }  // namespace sysinfo::collectors

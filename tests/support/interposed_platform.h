@@ -52,6 +52,8 @@ public:
     platform::ActiveX& activex() override { return inner_.activex(); }
     platform::Modules& modules() override { return inner_.modules(); }
     platform::VersionInfo& versionInfo() override { return inner_.versionInfo(); }
+    platform::Machine& machine() override { return inner_.machine(); }
+    platform::Net& net() override { return inner_.net(); }
 
 private:
     static bool Hit(const PathTest& test, const std::string& path) { return test && test(path); }

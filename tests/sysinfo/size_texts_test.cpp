@@ -15,6 +15,7 @@ TEST(SizeTextTest, GermanSizesInTheirUnits) {
         {1073741823ull, "1.024,00 MB"},
         {1024ull << 30, "1.073.741.824,00 KB"},
         {0, "0,00 MB"},
+        {3276800, "3,13 MB"},  // 3.125: the half rounds up
     };
     for (const Case& c : cases) EXPECT_EQ(sysinfo::SizeText(c.bytes, '.', ','), c.text) << c.bytes;
     EXPECT_EQ(sysinfo::SizeText(64ull << 20, ',', '.'), "64.00 MB");

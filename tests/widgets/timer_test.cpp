@@ -142,6 +142,8 @@ public:
     platform::ActiveX& activex() override { throw std::logic_error("no ActiveX"); }
     platform::Modules& modules() override { throw std::logic_error("no modules"); }
     platform::VersionInfo& versionInfo() override { throw std::logic_error("no version information"); }
+    platform::Machine& machine() override { throw std::logic_error("no machine"); }
+    platform::Net& net() override { throw std::logic_error("no network"); }
     StubSystem system_;
 };
 

@@ -170,6 +170,8 @@ if run_part "win64 build" build_preset win64; then
   run_part "GUI boot page under Wine" env QW_PROGRAM_BUILD=win64 QW_SCREENSHOTS="$work/screenshots" \
     bash tests/gui/boot_page.sh
   run_part "GUI hosted and order pages" env QW_PROGRAM_BUILD=win64 bash tests/gui/hosted_pages.sh
+  run_part "GUI road of one change" env QW_PROGRAM_BUILD=win64 QW_SCREENSHOTS="$work/screenshots" \
+    bash tests/gui/settings_pages.sh
 else
   skip_part "win64 tests under Wine" "the win64 build failed"
   skip_part "GUI test under Wine" "the win64 build failed"
@@ -178,6 +180,7 @@ else
   skip_part "GUI breakpoint under Wine" "the win64 build failed"
   skip_part "GUI boot page under Wine" "the win64 build failed"
   skip_part "GUI hosted and order pages" "the win64 build failed"
+  skip_part "GUI road of one change" "the win64 build failed"
 fi
 
 win32_built=0

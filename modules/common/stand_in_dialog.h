@@ -76,7 +76,7 @@ inline void ShowStandIn(HWND owner, const std::string& title, const std::string&
     PutText(t, title);
     Put(t, 8);
     PutText(t, "MS Sans Serif");
-    PutItem(t, SS_LEFT, 10, 8, 200, 10, 0xFFFF, 0x0082, "Stand-in für \"" + title + "\": was das System meldet.");
+    PutItem(t, SS_LEFT, 10, 8, 200, 10, 0xFFFF, 0x0082, "Ersatzmodul \"" + title + "\": Das meldet Ihr System.");
     PutItem(t, SS_LEFT | WS_BORDER, 10, 22, 200, 70, kFacts, 0x0082, "");
     PutItem(t, BS_DEFPUSHBUTTON | WS_TABSTOP, 85, 98, 50, 14, IDOK, 0x0080, "OK");
     DialogBoxIndirectParamA(ThisModule(), reinterpret_cast<LPCDLGTEMPLATEA>(t.data()), owner, Proc,

@@ -3,8 +3,9 @@
 #   - "Systemeinstellungen", then "Oberfläche"; tick "Soft Scrolling
 #     ermöglicht ein sanftes Rollen.", type an owner name, tick
 #     "Bitmap-Bilder im System mit Vorschau anzeigen.";
-#   - the "Autostart" dialog of "qw32ifs.dll" from its page button, and the
-#     system and network pages, each shot into docs/screenshots/;
+#   - a dialog of each module from its page button ("Autostart",
+#     "Speicher", "Sicherheit") and the three pages, each shot into
+#     docs/screenshots/;
 #   - close with "Ja": SmoothScroll is REG_DWORD 1, RegisteredOwner the
 #     typed name, the .bmp type's DefaultIcon "%1" with the old text in
 #     "oldicon"; the program has ended and its temp config files are gone.
@@ -85,13 +86,18 @@ click $((px + 57 + 8)) $((py + 279 + 15))   # "Bitmap-Bilder ..."
 qw_wait_painted 10 || true
 qw_screenshot "$main_id" "$shots/interface.png"
 
-# "Autostart" (278, 179, 67 x 57): the module's dialog, owned by the main
-# window, closed with OK.
-click $((px + 278 + 33)) $((py + 179 + 28))
-if dialog=$(qw_poll "$timeout_s" 0.2 other_window "$qw_program_pid" "$main_id"); then
+# module_dialog X Y TITLE SHOT: presses the launcher at page position X, Y;
+# its module's dialog, owned by the main window, is shot and closed with OK.
+module_dialog() {
+  local dialog name mx my X Y
+  click $((px + $1)) $((py + $2))
+  if ! dialog=$(qw_poll "$timeout_s" 0.2 other_window "$qw_program_pid" "$main_id"); then
+    fail "no dialog \"$3\" (program log: $(tr '\n' ' ' <"$work/program.log" | tail -c 300))"
+    return
+  fi
   qw_wait_painted 10 || true
   name=$(xdotool getwindowname "$dialog" 2>/dev/null)
-  if [ "$name" = "Autostart" ]; then pass "\"Autostart\" opens the dialog of qw32ifs.dll"; else fail "the module's dialog is called '$name'"; fi
+  if [ "$name" = "$3" ]; then pass "the button opens the module's dialog \"$3\""; else fail "the module's dialog is called '$name', not '$3'"; fi
   # The dialog over the main window. Wine gives an owned window a visual of
   # its own that a capture of the root shows black, so the dialog is taken
   # from its own window and laid over the main window's picture.
@@ -100,24 +106,27 @@ if dialog=$(qw_poll "$timeout_s" 0.2 other_window "$qw_program_pid" "$main_id");
   eval "$(xdotool getwindowgeometry --shell "$dialog" | grep -E '^(X|Y)=[0-9-]+$')"
   xwd -root -silent | convert xwd:- -crop "620x440+${mx}+${my}" +repage "$work/main.png"
   xwd -id "$dialog" -silent | convert xwd:- "$work/dialog.png"
-  convert "$work/main.png" "$work/dialog.png" -geometry "+$((X - mx))+$((Y - my))" -composite \
-    "PNG:$shots/module_autostart.png"
+  convert "$work/main.png" "$work/dialog.png" -geometry "+$((X - mx))+$((Y - my))" -composite "PNG:$shots/$4"
   xdotool key --window "$dialog" Return 2>/dev/null || xdotool key Return
-  if qw_poll 10 0.2 bash -c "[ -z \"\$(xdotool search --onlyvisible --name '^Autostart$' 2>/dev/null)\" ] && echo gone" >/dev/null; then
-    pass "OK closes the module's dialog and the program goes on"
+  if qw_poll 10 0.2 bash -c "[ -z \"\$(xdotool search --onlyvisible --name '^$3\$' 2>/dev/null)\" ] && echo gone" >/dev/null; then
+    pass "OK closes \"$3\" and the program goes on"
   else
-    fail "the module's dialog stays open"
+    fail "the dialog \"$3\" stays open"
   fi
-else
-  fail "no dialog of qw32ifs.dll (program log: $(tr '\n' ' ' <"$work/program.log" | tail -c 300))"
-fi
+}
+
+# The launchers "Autostart" (278, 179) of qw32ifs.dll, "Speicher" (358, 29)
+# of qw32ssm.dll and "Sicherheit" (358, 29) of qw32ians.dll, 67 x 57 each.
+module_dialog $((278 + 33)) $((179 + 28)) Autostart module_autostart.png
 
 click $((5 + 227 + 52)) $((33 + 7 + 13))   # "System"
 qw_wait_painted 20 || true
 qw_screenshot "$main_id" "$shots/system.png"
+module_dialog $((358 + 33)) $((29 + 28)) Speicher module_speicher.png
 click $((5 + 337 + 52)) $((33 + 7 + 13))   # "Weiteres"
 qw_wait_painted 20 || true
 qw_screenshot "$main_id" "$shots/network.png"
+module_dialog $((358 + 33)) $((29 + 28)) Sicherheit module_sicherheit.png
 pass "the three pages are shot into $shots"
 
 # Close, and answer "Ja" to applying.

@@ -193,6 +193,7 @@ run_part "i686 build" build_preset i686 && i686_built=1
 if ! no_i386=$(bash tools/can_run_i386.sh); then
   skip_part "i686 tests, 32-bit Wine" "$no_i386"
   skip_part "product GUI, 32-bit Wine" "$no_i386"
+  skip_part "product road of one change, 32-bit Wine" "$no_i386"
 else
   if [ "$i686_built" -eq 1 ]; then
     run_part "i686 tests, 32-bit Wine" i686_tests
@@ -201,8 +202,11 @@ else
   fi
   if [ "$win32_built" -eq 1 ]; then
     run_part "product GUI, 32-bit Wine" env QW_PROGRAM_BUILD=win32 bash tests/gui/start_and_close.sh
+    run_part "product road of one change, 32-bit Wine" env QW_PROGRAM_BUILD=win32 \
+      QW_SCREENSHOTS="$work/screenshots32" bash tests/gui/settings_pages.sh
   else
     skip_part "product GUI, 32-bit Wine" "the win32 build failed"
+    skip_part "product road of one change, 32-bit Wine" "the win32 build failed"
   fi
 fi
 

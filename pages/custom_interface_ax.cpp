@@ -15,13 +15,14 @@ namespace {
 struct EditRow {
     TEdit* TFrm_Interface::*field;
     const char* name;
+    const char* labelName;
     const char* label;
     int labelTop, top;
     const char* key;
 };
 const EditRow kEdits[] = {
-    {&TFrm_Interface::Edit1, "Edit1", "Name:", 59, 55, keys::kOwner},
-    {&TFrm_Interface::Edit2, "Edit2", "Organis.:", 86, 82, keys::kOrgan},
+    {&TFrm_Interface::Edit1, "Edit1", "Label2", "Name:", 59, 55, keys::kOwner},
+    {&TFrm_Interface::Edit2, "Edit2", "Label3", "Organis.:", 86, 82, keys::kOrgan},
 };
 
 struct BoxRow {

@@ -15,8 +15,8 @@ std::string RunAxessControlFacts() {
     char user[257] = "";
     DWORD size = sizeof user;
     if (!GetUserNameA(user, &size)) user[0] = 0;
-    return std::string("Angemeldeter Benutzer: ") + (*user ? user : "unbekannt") + "\r\nPrimäre Anmeldung: " +
-           RegistryText(HKEY_LOCAL_MACHINE, "Network\\Logon", "PrimaryProvider");
+    return std::string("Angemeldeter Benutzer: ") + (*user ? user : "unbekannt") +
+           "\r\nPrimäre Anmeldung: " + RegistryText(HKEY_LOCAL_MACHINE, "Network\\Logon", "PrimaryProvider");
 }
 
 std::string RunSecControlFacts() {
@@ -33,8 +33,8 @@ std::string GenINSFacts() {
     char name[MAX_COMPUTERNAME_LENGTH + 1] = "";
     DWORD size = sizeof name;
     if (!GetComputerNameA(name, &size)) name[0] = 0;
-    return std::string("Computername: ") + (*name ? name : "unbekannt") + "\r\nVerbindung: " +
-           RegistryText(HKEY_CURRENT_USER, "RemoteAccess", "Default");
+    return std::string("Computername: ") + (*name ? name : "unbekannt") +
+           "\r\nVerbindung: " + RegistryText(HKEY_CURRENT_USER, "RemoteAccess", "Default");
 }
 
 std::string IESetFacts() {
@@ -48,8 +48,8 @@ std::string MoreINSFacts() {
            RegistryText(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings",
                         "ProxyServer") +
            "\r\nZwischenspeicher: " +
-           RegistryText(HKEY_CURRENT_USER,
-                        "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", "Cache");
+           RegistryText(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
+                        "Cache");
 }
 
 std::string XtendedIESetFacts() {

@@ -24,8 +24,9 @@ std::string MemSetWndSMFacts() {
     MEMORYSTATUS memory{};
     memory.dwLength = sizeof memory;
     GlobalMemoryStatus(&memory);
-    return "Arbeitsspeicher: " + Number(memory.dwTotalPhys / 1024) + " KB\r\nDavon frei: " +
-           Number(memory.dwAvailPhys / 1024) + " KB\r\nAuslastung: " + Number(memory.dwMemoryLoad) + " %";
+    return "Arbeitsspeicher: " + Number(memory.dwTotalPhys / 1024) +
+           " KB\r\nDavon frei: " + Number(memory.dwAvailPhys / 1024) +
+           " KB\r\nAuslastung: " + Number(memory.dwMemoryLoad) + " %";
 }
 
 std::string DrvControlSMFacts() {
@@ -35,15 +36,19 @@ std::string DrvControlSMFacts() {
         if (!(drives & (1u << k))) continue;
         const std::string root = std::string(1, static_cast<char>('A' + k)) + ":\\";
         const UINT type = GetDriveTypeA(root.c_str());
-        lines += root + "  " + (type == DRIVE_FIXED ? "Festplatte" : type == DRIVE_CDROM ? "CD-ROM"
-                                : type == DRIVE_REMOTE ? "Netzwerk" : "anderes Laufwerk") + "\r\n";
+        lines += root + "  " +
+                 (type == DRIVE_FIXED    ? "Festplatte"
+                  : type == DRIVE_CDROM  ? "CD-ROM"
+                  : type == DRIVE_REMOTE ? "Netzwerk"
+                                         : "anderes Laufwerk") +
+                 "\r\n";
     }
     return lines.empty() ? "keine Laufwerke" : lines;
 }
 
 std::string DeviceSetWndSMFacts() {
-    return "Maustasten: " + Number(GetSystemMetrics(SM_CMOUSEBUTTONS)) + "\r\nTastaturtyp: " +
-           Number(GetKeyboardType(0)) + ", Funktionstasten: " + Number(GetKeyboardType(2));
+    return "Maustasten: " + Number(GetSystemMetrics(SM_CMOUSEBUTTONS)) +
+           "\r\nTastaturtyp: " + Number(GetKeyboardType(0)) + ", Funktionstasten: " + Number(GetKeyboardType(2));
 }
 
 std::string ProgEditSMFacts() {

@@ -65,9 +65,11 @@ px=5
 py=66
 
 setting() { tr -d '\r' <"$folder/tmpcfg32.twc" | grep -a "^$1=" | cut -d= -f2-; }
+# setting_is KEY VALUE: prints the value once the key holds it.
+setting_is() { [ "$(setting "$1")" = "$2" ] && printf '%s\n' "$2"; }
 
 click $((px + 57 + 8)) $((py + 318 + 15))   # "Soft Scrolling ..."
-if [ "$(qw_poll 5 0.1 setting SmoothScroll | grep -x 1)" = 1 ]; then
+if qw_poll 5 0.1 setting_is SmoothScroll 1 >/dev/null; then
   pass "the tick writes SmoothScroll=1 into tmpcfg32.twc at once"
 else
   fail "tmpcfg32.twc has SmoothScroll=$(setting SmoothScroll) after the tick"
@@ -77,7 +79,7 @@ click $((px + 70 + 150)) $((py + 55 + 10))
 xdotool key End
 for _ in $(seq 1 30); do xdotool key BackSpace; done
 xdotool type --delay 40 "$owner"
-if [ "$(qw_poll 5 0.1 setting Owner | grep -xF "$owner")" = "$owner" ]; then
+if qw_poll 5 0.1 setting_is Owner "$owner" >/dev/null; then
   pass "the typed owner name is in tmpcfg32.twc"
 else
   fail "tmpcfg32.twc has Owner=$(setting Owner)"

@@ -177,6 +177,8 @@ if run_part "win64 build" build_preset win64; then
     bash tests/gui/service.sh
   run_part "GUI hosted modules" env QW_PROGRAM_BUILD=win64 bash tests/gui/hosted_modules.sh
   run_part "GUI system information page" env QW_PROGRAM_BUILD=win64 bash tests/gui/sysinfo_page.sh
+  run_part "GUI road of one change" env QW_PROGRAM_BUILD=win64 QW_SCREENSHOTS="$work/screenshots" \
+    bash tests/gui/settings_pages.sh
 else
   skip_part "win64 tests under Wine" "the win64 build failed"
   skip_part "GUI test under Wine" "the win64 build failed"
@@ -188,6 +190,7 @@ else
   skip_part "GUI service page and restore" "the win64 build failed"
   skip_part "GUI hosted modules" "the win64 build failed"
   skip_part "GUI system information page" "the win64 build failed"
+  skip_part "GUI road of one change" "the win64 build failed"
 fi
 
 win32_built=0
@@ -203,6 +206,7 @@ if ! no_i386=$(bash tools/can_run_i386.sh); then
   skip_part "product title and blend" "$no_i386"
   skip_part "product modules, 32-bit Wine" "$no_i386"
   skip_part "product system information page, 32-bit Wine" "$no_i386"
+  skip_part "product road of one change, 32-bit Wine" "$no_i386"
 else
   if [ "$i686_built" -eq 1 ]; then
     run_part "i686 tests, 32-bit Wine" i686_tests
@@ -215,11 +219,14 @@ else
     run_part "product modules, 32-bit Wine" env QW_PROGRAM_BUILD=win32 bash tests/gui/hosted_modules.sh
     run_part "product system information page, 32-bit Wine" env QW_PROGRAM_BUILD=win32 \
       bash tests/gui/sysinfo_page.sh
+    run_part "product road of one change, 32-bit Wine" env QW_PROGRAM_BUILD=win32 \
+      QW_SCREENSHOTS="$work/screenshots32" bash tests/gui/settings_pages.sh
   else
     skip_part "product GUI, 32-bit Wine" "the win32 build failed"
     skip_part "product title and blend" "the win32 build failed"
     skip_part "product modules, 32-bit Wine" "the win32 build failed"
     skip_part "product system information page, 32-bit Wine" "the win32 build failed"
+    skip_part "product road of one change, 32-bit Wine" "the win32 build failed"
   fi
 fi
 

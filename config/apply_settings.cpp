@@ -53,8 +53,8 @@ void ReplaceSystemFile(const std::string& from, const std::string& to, const std
 }
 
 void ApplyWinIni(const TIniFile& temp, const std::string& windows) {
-    const auto noDownMessage = Number(temp, kSecWinIniOptions, "NoDownMessage", 0);
-    const auto noEndLogo = Number(temp, kSecWinIniOptions, "NoEndLogo", 0);
+    const auto noDownMessage = Number(temp, kSecWinIniOptions, keys::kNoDownMessage, 0);
+    const auto noEndLogo = Number(temp, kSecWinIniOptions, keys::kNoEndLogo, 0);
     if (!noDownMessage && !noEndLogo) return;
     const std::string path = windows + "win.ini";
     AttributeGuard guard(path);
@@ -65,8 +65,8 @@ void ApplyWinIni(const TIniFile& temp, const std::string& windows) {
 }
 
 void ApplySystemIni(const TIniFile& temp, const std::string& windows) {
-    const auto fileSysChange = Text(temp, kSecSysIni386Enh, "FileSysChange");
-    const auto disablePositionSave = Flag(temp, kSecSysSets, "DisablePositionSave", false);
+    const auto fileSysChange = Text(temp, kSecSysIni386Enh, keys::kFileSysChange);
+    const auto disablePositionSave = Flag(temp, kSecSysSets, keys::kDisablePositionSave, false);
     if (!fileSysChange && !disablePositionSave) return;
     const std::string path = windows + "system.ini";
     AttributeGuard guard(path);
@@ -129,7 +129,7 @@ void SetChangedSettings(const std::string& folder) {
     ApplyWinIni(temp, windows);
     ApplySystemIni(temp, windows);
 
-    if (const auto beep = Flag(temp, kSecSysSets, "BeepOnError", false)) {
+    if (const auto beep = Flag(temp, kSecSysSets, keys::kBeepOnError, false)) {
         auto key = StepKey(RootKey::CurrentUser, kKeySound);
         if (*beep) {
             key->DeleteValue("Beep");
@@ -137,48 +137,48 @@ void SetChangedSettings(const std::string& folder) {
             key->WriteString("Beep", "No");
         }
     }
-    if (const auto tails = Flag(temp, kSecSysSets, "NameNumericTail", true)) {
+    if (const auto tails = Flag(temp, kSecSysSets, keys::kNameNumericTail, true)) {
         const unsigned char tail[2] = {static_cast<unsigned char>(*tails ? 1 : 0), 0};
         StepKey(RootKey::LocalMachine, kKeyFileSystem)->WriteBinaryData("NameNumericTail", tail, 2);
     }
-    if (const auto snap = Flag(temp, kSecSysSets, "MouseOnDefault", false)) {
+    if (const auto snap = Flag(temp, kSecSysSets, keys::kMouseOnDefault, false)) {
         try {
             StepKey(RootKey::CurrentUser, kKeyMouse)->WriteInteger("SnapToDefaultButton", *snap ? 1 : 0);
         } catch (const std::exception&) {
             // The mouse setting is a convenience; it never stops applying.
         }
     }
-    if (const auto icons = Flag(temp, kSecWinSets, "BMPIco", false)) ApplyBitmapIcons(*icons);
-    if (const auto smooth = Flag(temp, kSecWinSets, "SmoothScroll", true)) {
+    if (const auto icons = Flag(temp, kSecWinSets, keys::kBMPIco, false)) ApplyBitmapIcons(*icons);
+    if (const auto smooth = Flag(temp, kSecWinSets, keys::kSmoothScroll, true)) {
         StepKey(RootKey::CurrentUser, kKeyDesktop)->WriteBool("SmoothScroll", *smooth);
     }
-    if (const auto fonts = Flag(temp, kSecWinSets, "FontAntiAlising", false)) {
+    if (const auto fonts = Flag(temp, kSecWinSets, keys::kFontAntiAlising, false)) {
         StepKey(RootKey::CurrentUser, kKeyDesktop)->WriteString("FontSmoothing", *fonts ? "1" : "0");
     }
-    if (const auto drag = Flag(temp, kSecWinSets, "DragFull", false)) {
+    if (const auto drag = Flag(temp, kSecWinSets, keys::kDragFull, false)) {
         platform::Get().system().SetSystemParameter(platform::kSpiSetDragFullWindows, *drag ? 1 : 0,
                                                     platform::kSpifUpdateIniFile | platform::kSpifSendChange);
     }
-    if (const auto scroll = Flag(temp, kSecWinSets, "MinAnim", false)) {
+    if (const auto scroll = Flag(temp, kSecWinSets, keys::kMinAnim, false)) {
         StepKey(RootKey::CurrentUser, kKeyExplorerAdvanced)
             ->WriteString("StartMenuScrollPrograms", *scroll ? "YES" : "NO");
     }
-    const auto owner = Text(temp, kSecWinSets, "Owner");
-    const auto organization = Text(temp, kSecWinSets, "Organ");
+    const auto owner = Text(temp, kSecWinSets, keys::kOwner);
+    const auto organization = Text(temp, kSecWinSets, keys::kOrgan);
     if (owner || organization) {
         auto key = StepKey(RootKey::LocalMachine, kKeyCurrentVersion);
         if (owner) key->WriteString("RegisteredOwner", *owner);
         if (organization) key->WriteString("RegisteredOrganization", *organization);
     }
-    if (const auto validated = Flag(temp, kSecNetSets, "NoCancel", false)) {
+    if (const auto validated = Flag(temp, kSecNetSets, keys::kNoCancel, false)) {
         WriteOrDelete(RootKey::LocalMachine, kKeyLogon, *validated, "MustBeValidated",
                       [](TRegistry& key) { key.WriteInteger("MustBeValidated", 1); });
     }
-    if (const auto noCrawl = Flag(temp, kSecNetSets, "NoNetcrawl", false)) {
+    if (const auto noCrawl = Flag(temp, kSecNetSets, keys::kNoNetcrawl, false)) {
         WriteOrDelete(RootKey::CurrentUser, kKeyExplorerAdvanced, *noCrawl, "NoNetcrawling",
                       [](TRegistry& key) { key.WriteInteger("NoNetcrawling", 1); });
     }
-    if (const auto fullScreen = Flag(temp, kSecNetSets, "FullScreen", false)) {
+    if (const auto fullScreen = Flag(temp, kSecNetSets, keys::kFullScreen, false)) {
         WriteOrDelete(RootKey::CurrentUser, kKeyInternetExplorerMain, *fullScreen, "FullScreen",
                       [](TRegistry& key) { key.WriteString("FullScreen", "YES"); });
     }

@@ -96,64 +96,65 @@ void CreateTempConfig(const std::string& folder) {
     const TIniFile winIni("win.ini");
     const TIniFile systemIni("system.ini");
 
-    ini.WriteInteger(kSecWinIniOptions, "NoDownMessage", winIni.ReadInteger("Options", "NoDownMessage", 0));
-    ini.WriteInteger(kSecWinIniOptions, "NoEndLogo", winIni.ReadInteger("Options", "NoEndLogo", 0));
-    WriteTextSetting(ini, kSecSysIni386Enh, "FileSysChange", systemIni.ReadString("386Enh", "FileSysChange", "on"));
+    ini.WriteInteger(kSecWinIniOptions, keys::kNoDownMessage, winIni.ReadInteger("Options", "NoDownMessage", 0));
+    ini.WriteInteger(kSecWinIniOptions, keys::kNoEndLogo, winIni.ReadInteger("Options", "NoEndLogo", 0));
+    WriteTextSetting(ini, kSecSysIni386Enh, keys::kFileSysChange,
+                     systemIni.ReadString("386Enh", "FileSysChange", "on"));
 
-    WriteFlag(ini, kSecSysSets, "BeepOnError", ReadSource<bool>([] {
+    WriteFlag(ini, kSecSysSets, keys::kBeepOnError, ReadSource<bool>([] {
                   const auto key = TRegistry::Open(RootKey::CurrentUser, kKeySound, true);
                   return !key->ValueExists("Beep") || SameText(key->ReadString("Beep"), "Yes");
               }));
-    WriteFlag(ini, kSecSysSets, "NameNumericTail", ReadSource<bool>([] {
+    WriteFlag(ini, kSecSysSets, keys::kNameNumericTail, ReadSource<bool>([] {
                   const auto key = TRegistry::Open(RootKey::LocalMachine, kKeyFileSystem, false);
                   unsigned char bytes[2] = {0, 0};
                   const uint32_t count = key->ReadBinaryData("NameNumericTail", bytes, sizeof bytes);
                   return count >= 1 && bytes[0] == 1 && (count == 1 || bytes[1] == 0);
               }));
-    ini.WriteBool(kSecSysSets, "DisablePositionSave",
+    ini.WriteBool(kSecSysSets, keys::kDisablePositionSave,
                   systemIni.ReadBool("NonWindowsApp", "DisablePositionSave", false));
-    ini.WriteBool(kSecSysSets, "MouseOnDefault", [] {
+    ini.WriteBool(kSecSysSets, keys::kMouseOnDefault, [] {
         const auto key = TRegistry::Open(RootKey::CurrentUser, kKeyMouse, false);
         return ReadSource<int32_t>([&] { return key->ReadInteger("SnapToDefaultButton"); }).value_or(0) == 1;
     }());
 
-    WriteFlag(ini, kSecWinSets, "BMPIco", ReadSource<bool>([] {
+    WriteFlag(ini, kSecWinSets, keys::kBMPIco, ReadSource<bool>([] {
                   const std::string type = BitmapFileType();
                   // Without a file type there is no icon key to look at, and none is
                   // made at the top of the classes.
                   if (type.empty()) return false;
                   return TRegistry::Open(RootKey::ClassesRoot, type + "\\DefaultIcon", true)->ReadString("") == "%1";
               }));
-    WriteFlag(ini, kSecWinSets, "SmoothScroll", ReadSource<bool>([] {
+    WriteFlag(ini, kSecWinSets, keys::kSmoothScroll, ReadSource<bool>([] {
                   return TRegistry::Open(RootKey::CurrentUser, kKeyDesktop, true)->ReadInteger("SmoothScroll") != 0;
               }));
-    WriteFlag(ini, kSecWinSets, "FontAntiAlising", ReadSource<bool>([] {
+    WriteFlag(ini, kSecWinSets, keys::kFontAntiAlising, ReadSource<bool>([] {
                   return TRegistry::Open(RootKey::CurrentUser, kKeyDesktop, true)->ReadString("FontSmoothing") == "1";
               }));
     const auto dragFull = platform::Get().system().GetSystemParameterFlag(platform::kSpiGetDragFullWindows);
-    WriteFlag(ini, kSecWinSets, "DragFull", dragFull);
-    WriteFlag(ini, kSecWinSets, "MinAnim", ReadSource<bool>([] {
+    WriteFlag(ini, kSecWinSets, keys::kDragFull, dragFull);
+    WriteFlag(ini, kSecWinSets, keys::kMinAnim, ReadSource<bool>([] {
                   const auto key = TRegistry::Open(RootKey::CurrentUser, kKeyExplorerAdvanced, false);
                   return SameText(key->ReadString("StartMenuScrollPrograms"), "Yes");
               }));
     for (const auto& [key, value] :
-         {std::pair{"Owner", "RegisteredOwner"}, std::pair{"Organ", "RegisteredOrganization"}}) {
+         {std::pair{keys::kOwner, "RegisteredOwner"}, std::pair{keys::kOrgan, "RegisteredOrganization"}}) {
         const auto text = ReadSource<std::string>([name = value] {
             return TRegistry::Open(RootKey::LocalMachine, kKeyCurrentVersion, true)->ReadString(name);
         });
         if (text) WriteTextSetting(ini, kSecWinSets, key, *text);
     }
 
-    WriteFlag(ini, kSecNetSets, "NoCancel", ReadSource<bool>([] {
+    WriteFlag(ini, kSecNetSets, keys::kNoCancel, ReadSource<bool>([] {
                   return TRegistry::Open(RootKey::LocalMachine, kKeyLogon, true)->ReadInteger("MustBeValidated") == 1;
               }));
-    WriteFlag(ini, kSecNetSets, "FullScreen", ReadSource<bool>([] {
+    WriteFlag(ini, kSecNetSets, keys::kFullScreen, ReadSource<bool>([] {
                   return SameText(
                       TRegistry::Open(RootKey::CurrentUser, kKeyInternetExplorerMain, true)->ReadString("FullScreen"),
                       "YES");
               }));
     WriteFlag(
-        ini, kSecNetSets, "NoNetcrawl", ReadSource<bool>([] {
+        ini, kSecNetSets, keys::kNoNetcrawl, ReadSource<bool>([] {
             return TRegistry::Open(RootKey::CurrentUser, kKeyExplorerAdvanced, true)->ReadInteger("NoNetcrawling") == 1;
         }));
 }

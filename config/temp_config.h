@@ -23,6 +23,33 @@ inline constexpr const char* kSecSysSets = "SysSets";
 inline constexpr const char* kSecWinSets = "WinSets";
 inline constexpr const char* kSecNetSets = "NetSets";
 
+// Keys of "tmpcfg32.twc", section by section: the snapshot, applying and the
+// settings pages all name them from here.
+namespace keys {
+// winini_Options
+inline constexpr const char* kNoDownMessage = "NoDownMessage";
+inline constexpr const char* kNoEndLogo = "NoEndLogo";
+// sysini_386Enh
+inline constexpr const char* kFileSysChange = "FileSysChange";
+// SysSets
+inline constexpr const char* kBeepOnError = "BeepOnError";
+inline constexpr const char* kNameNumericTail = "NameNumericTail";
+inline constexpr const char* kDisablePositionSave = "DisablePositionSave";
+inline constexpr const char* kMouseOnDefault = "MouseOnDefault";
+// WinSets; the key of font smoothing is spelt as stored files have it
+inline constexpr const char* kBMPIco = "BMPIco";
+inline constexpr const char* kSmoothScroll = "SmoothScroll";
+inline constexpr const char* kFontAntiAlising = "FontAntiAlising";
+inline constexpr const char* kDragFull = "DragFull";
+inline constexpr const char* kMinAnim = "MinAnim";
+inline constexpr const char* kOwner = "Owner";
+inline constexpr const char* kOrgan = "Organ";
+// NetSets
+inline constexpr const char* kNoCancel = "NoCancel";
+inline constexpr const char* kFullScreen = "FullScreen";
+inline constexpr const char* kNoNetcrawl = "NoNetcrawl";
+}  // namespace keys
+
 // Registry keys of the managed settings.
 inline constexpr const char* kKeySound = "Control Panel\\Sound";
 inline constexpr const char* kKeyFileSystem = "System\\CurrentControlSet\\Control\\FileSystem";

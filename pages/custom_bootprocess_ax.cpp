@@ -362,12 +362,13 @@ void TFrm_Boot::LoadOptions() {
 void TFrm_Boot::LoadSwitches() {
     try {
         const config::TIniFile ini(platform::ProgramFolder() + config::kSettingsFile);
-        FusedCheckBox2->SetChecked(ini.ReadInteger("winini_Options", "NoDownMessage", 0) == 0);
-        loaded_.insert("NoDownMessage");
-        FusedCheckBox3->SetChecked(ini.ReadInteger("winini_Options", "NoEndLogo", 0) == 0);
-        loaded_.insert("NoEndLogo");
-        MultiCheckBox8->SetChecked(platform::SameText(ini.ReadString("sysini_386Enh", "FileSysChange", "on"), "off"));
-        loaded_.insert("FileSysChange");
+        FusedCheckBox2->SetChecked(ini.ReadInteger(config::kSecWinIniOptions, config::keys::kNoDownMessage, 0) == 0);
+        loaded_.insert(config::keys::kNoDownMessage);
+        FusedCheckBox3->SetChecked(ini.ReadInteger(config::kSecWinIniOptions, config::keys::kNoEndLogo, 0) == 0);
+        loaded_.insert(config::keys::kNoEndLogo);
+        MultiCheckBox8->SetChecked(
+            platform::SameText(ini.ReadString(config::kSecSysIni386Enh, config::keys::kFileSysChange, "on"), "off"));
+        loaded_.insert(config::keys::kFileSysChange);
     } catch (const std::exception&) {
         // As above: the step ends, the rest is not written back.
     }
@@ -402,11 +403,14 @@ void TFrm_Boot::FlushData() {
 void TFrm_Boot::FlushSwitches() {
     try {
         const config::TIniFile ini(platform::ProgramFolder() + config::kSettingsFile);
-        if (Loaded("NoDownMessage"))
-            ini.WriteInteger("winini_Options", "NoDownMessage", FusedCheckBox2->Checked() ? 0 : 1);
-        if (Loaded("NoEndLogo")) ini.WriteInteger("winini_Options", "NoEndLogo", FusedCheckBox3->Checked() ? 0 : 1);
-        if (Loaded("FileSysChange"))
-            config::WriteTextSetting(ini, "sysini_386Enh", "FileSysChange", MultiCheckBox8->Checked() ? "off" : "On");
+        if (Loaded(config::keys::kNoDownMessage))
+            ini.WriteInteger(config::kSecWinIniOptions, config::keys::kNoDownMessage,
+                             FusedCheckBox2->Checked() ? 0 : 1);
+        if (Loaded(config::keys::kNoEndLogo))
+            ini.WriteInteger(config::kSecWinIniOptions, config::keys::kNoEndLogo, FusedCheckBox3->Checked() ? 0 : 1);
+        if (Loaded(config::keys::kFileSysChange))
+            config::WriteTextSetting(ini, config::kSecSysIni386Enh, config::keys::kFileSysChange,
+                                     MultiCheckBox8->Checked() ? "off" : "On");
     } catch (const std::exception&) {
         // The step ends silently; the other file's step still runs.
     }

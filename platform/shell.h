@@ -19,11 +19,31 @@ struct ShellExecuteRequest {
     std::string directory;
     int show = kSwShowNormal;
     uintptr_t ownerWindow = 0;  // HWND that owns what the shell shows, 0 for none
+    // SEE_MASK_INVOKEIDLIST: the verb is one of the shell's own, such as
+    // "properties" (ShellExecuteExA only).
+    bool invokeIdList = false;
 
     bool operator==(const ShellExecuteRequest& o) const {
         return verb == o.verb && file == o.file && parameters == o.parameters && directory == o.directory &&
-               show == o.show && ownerWindow == o.ownerWindow;
+               show == o.show && ownerWindow == o.ownerWindow && invokeIdList == o.invokeIdList;
     }
+};
+
+constexpr int kSwShowMinNoActive = 7;  // SW_SHOWMINNOACTIVE
+constexpr int kSwShowMaximized = 3;    // SW_SHOWMAXIMIZED
+
+// A shell link as IShellLinkA takes it, set in this order; an empty text
+// is set as it is, an empty icon file is not set.
+struct ShellLinkRequest {
+    std::string arguments;
+    std::string description;
+    uint16_t hotKey = 0;
+    std::string iconFile;
+    int iconIndex = 0;
+    std::string target;
+    int show = kSwShowNormal;
+    std::string workingDirectory;
+    std::string linkFile;  // where IPersistFile saves it
 };
 
 class Shell {
@@ -37,6 +57,9 @@ public:
     // ShellExecuteExA, not waiting for the process it starts. False when
     // the shell could not start it.
     virtual bool ExecuteEx(const ShellExecuteRequest& request) = 0;
+    // A shell link object (CLSID_ShellLink) through IShellLinkA, saved
+    // through IPersistFile. False when any step fails.
+    virtual bool CreateShellLink(const ShellLinkRequest& request) = 0;
 };
 
 }  // namespace platform

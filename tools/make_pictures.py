@@ -925,6 +925,48 @@ def write_page_pictures(out):
         save_bmp(service_button(k, True), os.path.join(out, name + "_d.bmp"))
 
 
+PAGE_DECOR_SIZE = (178, 323)  # interface, system and network pages, at 262, 7
+PAGE_ICON_KINDS = ("menu", "safe", "clock", "os", "scan", "log", "keys", "pack", "disk", "gear", "more")
+
+
+def page_decor():
+    """The right part of the interface, system and network pages: light
+    brushed metal under the six launcher buttons, with a bevelled edge."""
+    w, h = PAGE_DECOR_SIZE
+    pic = brushed_metal(w, h, 430, [(0.0, (226, 230, 238)), (1.0, (188, 194, 208))], strength=0.35)
+    draw = ImageDraw.Draw(pic)
+    bevel_rect(draw, (0, 0, w - 1, h - 1), (250, 252, 255), (110, 118, 136))
+    draw.line((8, 240, w - 9, 240), fill=(150, 158, 176))
+    draw.line((8, 241, w - 9, 241), fill=(250, 252, 255))
+    return pic
+
+
+def morph_frame(k, count=4):
+    """Frame k of the small animated applet button: a round knob that
+    lights up from grey-blue to bright blue with a white arrow."""
+    n = 20
+    pic = Image.new("RGB", (n, n), SILVER)
+    t = k / (count - 1)
+    face = mix((96, 108, 134), (40, 110, 230), t)
+    m = smooth_mask((n, n), lambda d, ss: d.ellipse((1 * SS, 1 * SS, 19 * SS, 19 * SS), fill=255))
+    paint(pic, vertical_gradient(n, n, [(0.0, tuple(min(255, c + 70) for c in face)), (1.0, face)]), m)
+    arrow = smooth_mask((n, n), lambda d, ss: d.polygon([(8 * SS, 5 * SS), (14 * SS, 10 * SS), (8 * SS, 15 * SS)],
+                                                         fill=255))
+    paint(pic, (255, 255, 255), arrow)
+    return pic
+
+
+def write_settings_page_pictures(out):
+    save_bmp(page_decor(), os.path.join(out, "page_decor.bmp"))
+    for i, kind in enumerate(PAGE_ICON_KINDS):
+        colour = SETTINGS_ICON_COLOURS[i % 4]
+        save_bmp(small_icon(kind, 32, colour), os.path.join(out, "page_%s.bmp" % kind))
+        save_bmp(small_icon(kind, 32, SETTINGS_ICON_COLOURS[(i + 1) % 4]), os.path.join(out, "launch_%s.bmp" % kind))
+        save_bmp(small_icon(kind, 16, colour), os.path.join(out, "applet_%s.bmp" % kind))
+    for k in range(4):
+        save_bmp(morph_frame(k), os.path.join(out, "morph%d.bmp" % (k + 1)))
+
+
 # ---------------------------------------------------------------------------
 # Output
 # ---------------------------------------------------------------------------
@@ -977,6 +1019,7 @@ def write_pictures(out):
 
     save_jpeg(order_picture(), os.path.join(out, "order_picture.jpg"))
     save_bmp(bullet(), os.path.join(out, "bullet.bmp"))
+    write_settings_page_pictures(out)
 
 
 # ---------------------------------------------------------------------------

@@ -164,7 +164,7 @@ reg = [
     '@="C:\\\\Programme\\\\Zubehör\\\\MSPAINT.EXE,1"',
     "",
     "[HKEY_CURRENT_USER\\Control Panel\\desktop]",
-    '"SmoothScroll"=dword:00000001',
+    '"SmoothScroll"=dword:00000000',
     '"FontSmoothing"="0"',
     '"DragFullWindows"="0"',
     '"ScreenSaveActive"="1"',

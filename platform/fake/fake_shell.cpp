@@ -22,4 +22,11 @@ bool FakeShell::ExecuteEx(const ShellExecuteRequest& request) {
     return Starts(request.file);
 }
 
+bool FakeShell::CreateShellLink(const ShellLinkRequest& request) {
+    links_.push_back(request);
+    if (!files_.WriteFile(request.linkFile, "L\0\0\0")) return false;
+    if (onLinkSaved_) onLinkSaved_(request);
+    return true;
+}
+
 }  // namespace platform::fake

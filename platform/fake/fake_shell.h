@@ -2,6 +2,7 @@
 // program that the program starts is kept for the tests to look at.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,9 @@ public:
     bool ShellOpen(const std::string& target) override;
     bool Execute(const ShellExecuteRequest& request) override;
     bool ExecuteEx(const ShellExecuteRequest& request) override;
+    // Writes a small file at the link's place, as the shell does, when its
+    // folder exists.
+    bool CreateShellLink(const ShellLinkRequest& request) override;
 
     // ------------------------------------------------ settings for tests
 
@@ -28,6 +32,10 @@ public:
     // (ShellExecuteExA), each in order.
     const std::vector<ShellExecuteRequest>& Executes() const { return executes_; }
     const std::vector<ShellExecuteRequest>& Launches() const { return launches_; }
+    const std::vector<ShellLinkRequest>& Links() const { return links_; }
+    // Runs after a link was saved, as the shell does something of its own
+    // with it (Windows 9x makes a PIF file of a link to nothing).
+    void OnLinkSaved(std::function<void(const ShellLinkRequest&)> action) { onLinkSaved_ = std::move(action); }
 
 private:
     bool Starts(const std::string& target) const;
@@ -36,6 +44,8 @@ private:
     std::vector<std::string> opens_;
     std::vector<ShellExecuteRequest> executes_;
     std::vector<ShellExecuteRequest> launches_;
+    std::vector<ShellLinkRequest> links_;
+    std::function<void(const ShellLinkRequest&)> onLinkSaved_;
 };
 
 }  // namespace platform::fake

@@ -3,7 +3,11 @@
 // clang-format off
 #include "platform/win32/win32_api.h"
 #include <shellapi.h>
+#include <objbase.h>
+#include <shlobj.h>
 // clang-format on
+
+#include <vector>
 
 namespace platform::win32 {
 
@@ -36,7 +40,47 @@ bool Win32Shell::ExecuteEx(const ShellExecuteRequest& request) {
     info.lpParameters = OrNull(request.parameters);
     info.lpDirectory = OrNull(request.directory);
     info.nShow = request.show;
+    if (request.invokeIdList) info.fMask |= SEE_MASK_INVOKEIDLIST;
     return ShellExecuteExA(&info) != FALSE;
+}
+
+bool Win32Shell::CreateShellLink(const ShellLinkRequest& request) {
+    // COM may already be up on this thread (the ActiveX host); every
+    // successful CoInitialize is paired, S_FALSE included.
+    const HRESULT init = CoInitialize(nullptr);
+    struct Uninit {
+        bool on;
+        ~Uninit() {
+            if (on) CoUninitialize();
+        }
+    } uninit{SUCCEEDED(init)};
+    IShellLinkA* link = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                reinterpret_cast<void**>(&link)))) {
+        return false;
+    }
+    struct Release {
+        IUnknown* object;
+        ~Release() {
+            if (object) object->Release();
+        }
+    } releaseLink{link};
+    IPersistFile* file = nullptr;
+    if (FAILED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) return false;
+    Release releaseFile{file};
+    link->SetArguments(request.arguments.c_str());
+    link->SetDescription(request.description.c_str());
+    link->SetHotkey(request.hotKey);
+    if (!request.iconFile.empty()) link->SetIconLocation(request.iconFile.c_str(), request.iconIndex);
+    link->SetPath(request.target.c_str());
+    link->SetShowCmd(request.show);
+    link->SetWorkingDirectory(request.workingDirectory.c_str());
+    // IPersistFile takes the file name in UTF-16 on every Windows.
+    const int length = MultiByteToWideChar(CP_ACP, 0, request.linkFile.c_str(), -1, nullptr, 0);
+    if (length <= 0) return false;
+    std::vector<WCHAR> wide(static_cast<size_t>(length));
+    MultiByteToWideChar(CP_ACP, 0, request.linkFile.c_str(), -1, wide.data(), length);
+    return SUCCEEDED(file->Save(wide.data(), TRUE));
 }
 
 }  // namespace platform::win32

@@ -10,6 +10,7 @@ public:
     bool ShellOpen(const std::string& target) override;
     bool Execute(const ShellExecuteRequest& request) override;
     bool ExecuteEx(const ShellExecuteRequest& request) override;
+    bool CreateShellLink(const ShellLinkRequest& request) override;
 };
 
 }  // namespace platform::win32

@@ -38,7 +38,7 @@ TEST_F(TempConfigTest, SampleMachineGivesEveryKey) {
         {{"SysSets", "DisablePositionSave"}, "0"},
         {{"SysSets", "MouseOnDefault"}, "0"},
         {{"WinSets", "BMPIco"}, "0"},
-        {{"WinSets", "SmoothScroll"}, "1"},
+        {{"WinSets", "SmoothScroll"}, "0"},
         {{"WinSets", "FontAntiAlising"}, "0"},
         {{"WinSets", "MinAnim"}, "1"},
         {{"WinSets", "Owner"}, "Jörg Sommer"},
@@ -176,6 +176,9 @@ TEST_F(TempConfigTest, UnreadableSourcesDoNotStopTheOtherSettings) {
 }
 
 TEST_F(TempConfigTest, SecondRunOverwritesWhatItReadsAndKeepsWhatItCannot) {
+    // The sample machine scrolls without smoothing; a value that is not the
+    // default shows what the second run keeps.
+    RegSet(RootKey::CurrentUser, kDesktop, "SmoothScroll", ValueType::Dword, platform::DwordData(1));
     Snapshot();
     ASSERT_EQ(Key("WinSets", "SmoothScroll"), "1");
     RegSet(RootKey::CurrentUser, kDesktop, "SmoothScroll", ValueType::Sz, platform::SzData("kaputt"));

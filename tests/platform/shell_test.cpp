@@ -60,3 +60,26 @@ TEST(PlatformShellLaunchTest, TheFakeRecordsEveryLaunchWithAllItsFields) {
 }
 
 }  // namespace
+
+namespace {
+
+// A shell link is saved where it is asked to be, and not into a folder that
+// is not there.
+TEST(PlatformShellLinkTest, ALinkIsSavedAtItsPlace) {
+    testing_support::TestMachine machine;
+    platform::ShellLinkRequest link;
+    link.description = "_default";
+    link.iconFile = "PIFMGR.DLL";
+    link.linkFile = machine.Path("_default.lnk");
+    EXPECT_TRUE(machine.P().shell().CreateShellLink(link));
+    EXPECT_TRUE(machine.P().files().Exists(link.linkFile));
+    machine.P().files().DeleteFile(link.linkFile);
+    link.linkFile = machine.Path("fehlt\\_default.lnk");
+    EXPECT_FALSE(machine.P().shell().CreateShellLink(link));
+    if (machine.IsFake()) {
+        ASSERT_EQ(machine.Fake()->shell().Links().size(), 2u);
+        EXPECT_EQ(machine.Fake()->shell().Links()[0].description, "_default");
+    }
+}
+
+}  // namespace

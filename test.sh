@@ -5,13 +5,14 @@
 #   there is no display), the GUI tests of the program under Wine (tests/gui,
 #   each on an Xvfb of its own: start and close, the title and the page blend,
 #   the password lock and the options, the breakpoint at the third start, the
-#   hosted pages and modules), the
+#   boot page, the hosted and order pages, the service page and a restore, the
+#   hosted modules, the system information page, the road of one change), the
 #   fuzz run, and the Windows 95/98/ME import check of the win32 build.
 # Where the kernel runs 32-bit x86 code, also the i686 suite under 32-bit Wine
 # as Windows 98 and the GUI tests of the product itself (build/win32) under
 # 32-bit Wine: start and close, the title and the page blend, the hosted
-# modules; elsewhere those
-# parts show as skipped, with the reason.
+# modules, the system information page, the road of one change; elsewhere
+# those parts show as skipped, with the reason.
 # Goes on after a failed part, prints a summary, and exits non-zero when any
 # part failed.
 #

@@ -51,6 +51,11 @@ void Win32System::ProcessMessages() {
 }
 
 void Win32System::WaitForMessage(uint32_t milliseconds) {
+    // The wait ends at input that is new since the queue was last looked
+    // at. A caller that waits in a loop without handling messages (the page
+    // blend) would otherwise find the same waiting message new at every
+    // call and never wait at all; looking at the queue here marks it seen.
+    GetQueueStatus(QS_ALLINPUT);
     MsgWaitForMultipleObjects(0, nullptr, FALSE, milliseconds, QS_ALLINPUT);
 }
 

@@ -387,7 +387,9 @@ ensure_order_form() {
 register_modules() {
   local prefix=$1 arch=$2 folder=$repo/build/$3/modules f windows escaped
   [ -f "$prefix/system.reg" ] || return 0
-  for f in "$folder"/*.ocx; do
+  # Only the hosted controls are COM servers; the other .ocx files we ship
+  # are stand-ins that carry a version and nothing to register.
+  for f in "$folder"/qw32perfx.ocx "$folder"/qw32reax.ocx; do
     [ -f "$f" ] || continue
     windows="Z:${f//\//\\}"
     escaped=${windows//\\/\\\\}

@@ -238,12 +238,14 @@ qw_click_close() {
   xdotool mousemove --window "$1" "$qw_close_x" "$qw_close_y" click 1
 }
 
-# qw_register_modules FOLDER: registers the ActiveX modules (*.ocx) of the
-# program folder in the prefix in use (the private copy, else the set-up's),
-# through regsvr32 of the build's Wine, as the set-up of the suite would.
+# qw_register_modules FOLDER: registers the hosted ActiveX modules of the
+# program folder ("qw32perfx.ocx", "qw32reax.ocx"; the other .ocx files are
+# stand-ins with only a version) in the prefix in use (the private copy, else
+# the set-up's), through regsvr32 of the build's Wine, as the set-up of the
+# suite would.
 qw_register_modules() {
   local folder=$1 f status=0
-  for f in "$folder"/*.ocx; do
+  for f in "$folder"/qw32perfx.ocx "$folder"/qw32reax.ocx; do
     [ -f "$f" ] || continue
     "$qw_wine_run" regsvr32 /s "Z:${f//\//\\}" >/dev/null 2>&1 || { echo "regsvr32 failed for $f" >&2; status=1; }
   done

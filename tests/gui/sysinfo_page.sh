@@ -2,8 +2,8 @@
 # Drives the page button "Systeminformationen" of quellwerk.exe under Wine
 # on a display of its own (QW_PROGRAM_BUILD: win64, or win32 for the
 # product under 32-bit Wine):
-#   - the page shows in the container (screenshot docs/screenshots/sysinfo.png
-#     with QW_GUI_SCREENSHOTS=1);
+#   - the page shows in the container with its black load chart (screenshot
+#     docs/screenshots/sysinfo.png with QW_GUI_SCREENSHOTS=1);
 #   - its load chart moves: the picture of the processor box changes from
 #     one step of the scope to the next;
 #   - the program then closes normally.
@@ -30,6 +30,14 @@ chart_sum() {
   eval "$(xdotool getwindowgeometry --shell "$main_id" | grep -E '^(WIDTH|HEIGHT|X|Y)=[0-9-]+$')"
   xwd -root -silent | convert xwd:- -crop "187x95+$((X + 25))+$((Y + 310))" +repage rgb:- | md5sum
 }
+# The mean brightness (0 to 255) of the load picture: the chart is drawn on
+# black, the welcome page and an empty page are light there.
+chart_mean() {
+  local WIDTH HEIGHT X Y
+  eval "$(xdotool getwindowgeometry --shell "$main_id" | grep -E '^(WIDTH|HEIGHT|X|Y)=[0-9-]+$')"
+  xwd -root -silent | convert xwd:- -crop "187x95+$((X + 25))+$((Y + 310))" +repage -colorspace Gray \
+    -format '%[fx:int(255*mean)]' info:
+}
 
 if ! qw_start_xvfb "$work"; then fail "Xvfb did not start"; finish; fi
 if ! qw_private_prefix "$work/prefix"; then fail "no copy of the Wine prefix"; finish; fi
@@ -43,10 +51,11 @@ click_page 3
 # The blend, then the first refreshes of the page and the scope.
 sleep 3
 after=$(chart_sum)
-if [ "$after" != "$before" ]; then
-  pass "the system information page shows"
+mean=$(chart_mean)
+if [ "$after" != "$before" ] && [ "${mean:-255}" -lt 80 ]; then
+  pass "the system information page shows its load chart (mean brightness $mean)"
 else
-  fail "the processor box did not appear"
+  fail "the processor box did not appear (mean brightness of its picture ${mean:-unknown})"
 fi
 moved=
 for _ in 1 2 3 4 5 6; do
